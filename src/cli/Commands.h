@@ -1,0 +1,9 @@
+#pragma once
+// The commands of orvel-cli. Each takes the program name followed by the
+// command's own arguments and returns the exit status.
+
+#include <QStringList>
+
+int RunInfo(const QStringList &arguments);
+int RunExport(const QStringList &arguments);
+int RunImport(const QStringList &arguments);
