@@ -3,4 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/setup.sh"
-exec "$root/build/src/cli/orvel-cli" --help "$@"
+# Until the desktop program exists, show what the command-line tool offers.
+exec "$root/build/src/cli/orvel-cli" --help

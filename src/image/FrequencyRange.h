@@ -1,7 +1,8 @@
 #pragma once
 // The two-level range check of every typed frequency: the model limits
 // replace a value outside them (ErrRange), the band limits only warn
-// (OutRange). Both limits count as inside.
+// (OutRange). Comparisons are strict: a value equal to a limit is inside.
+// At most one message follows one check.
 
 #include <QString>
 
@@ -29,12 +30,22 @@ struct TRangeResult {
     TRangeVerdict verdict = TRangeVerdict::Inside;
 };
 
-// The check on a value, without any message.
+// The check on a value, without any message. Above modelUpper the value
+// becomes bandUpper, below modelLower bandLower (OutOfModel); otherwise a
+// value outside the band is kept and reported OutOfBand. A replaced value is
+// a band limit and so never also out of band: the band warning can only
+// follow an unreplaced value.
 TRangeResult CheckFrequencyRange(double value, const TFrequencyLimits &limits);
 
-// What committing a typed RX or TX text does: blank -> empty (the caller
-// clears), not a number -> band upper limit with NotNumber, then the range
-// check, then RoundToStep and the "0.00000" text.
+// What committing a typed RX or TX text does:
+//   blank (after trimming)  -> empty; the caller clears the channel or its TX
+//   not a plain number      -> bandUpper, NotNumber (shown as OutRange)
+//   outside the model       -> bandUpper / bandLower, OutOfModel (ErrRange only)
+//   outside the band only   -> kept, OutOfBand (OutRange)
+// then the value is cut onto the channel step (RoundToStep) and formatted:
+// "446.0031" -> 446.00000. Each case reports once; NotNumber is never
+// followed by a second message, even for a band reaching beyond its model
+// (the value is then still pulled inside the model).
 struct TFrequencyCommit {
     bool empty = false;
     QString text;     // formatted, rounded value

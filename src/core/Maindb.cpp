@@ -1,0 +1,40 @@
+#include "core/Maindb.h"
+
+#include "core/Settings.h"
+#include "core/Workspace.h"
+#include "localisation/Messages.h"
+
+#include <QDir>
+
+QString AppFolderOf(const QString &applicationFilePath)
+{
+    const QString path = QDir::fromNativeSeparators(applicationFilePath);
+    return path.left(path.lastIndexOf(u'/') + 1);
+}
+
+namespace {
+
+QString WithFinalSlash(const QString &folder)
+{
+    QString f = QDir::fromNativeSeparators(folder);
+    if (!f.isEmpty() && !f.endsWith(u'/'))
+        f += u'/';
+    return f;
+}
+
+} // namespace
+
+void DataModuleCreate(TWorkspace &ws, const QString &appFolder, const TSettingsPaths &settings)
+{
+    const QString folder = WithFinalSlash(appFolder);
+    ws.All.AppFolder = folder;
+    BuildWorkspace(ws);
+    LoadSettings(ws.All, settings.readPath);
+    LoadMessages(ws.Language, folder, ws.All.LanguageName);
+    ws.All.Refreshing = false;
+}
+
+void DataModuleCreate(TWorkspace &ws, const QString &appFolder)
+{
+    DataModuleCreate(ws, appFolder, SettingsPathsFor(WithFinalSlash(appFolder)));
+}
