@@ -2,6 +2,7 @@
 // import, and the rows import must refuse.
 
 #include "support/Fixtures.h"
+#include "cli/ConsoleMsgBox.h"
 #include "cli/Csv.h"
 #include "image/DataFile.h"
 
@@ -68,6 +69,8 @@ private slots:
     void importRefusesBadRowsAndWritesNothing_data();
     void importRefusesBadRowsAndWritesNothing();
     void csvQuotingRoundTrips();
+    void consoleBoxesAnswerAsStarted_data();
+    void consoleBoxesAnswerAsStarted();
 
 private:
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
@@ -311,6 +314,32 @@ void TestCli::csvQuotingRoundTrips()
     QCOMPARE(records[0].fields, fields);
     QCOMPARE(records[1].line, 4);
     QCOMPARE(records[1].fields, QStringList{QStringLiteral("x")});
+}
+
+void TestCli::consoleBoxesAnswerAsStarted_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("information") << int(MsgInformation) << int(IdNo) << int(IdOk) << QStringLiteral("orvel-cli: C: T\n");
+    QTest::newRow("yes/no, forced") << int(MsgYesNo) << int(IdYes) << int(IdYes) << QStringLiteral("orvel-cli: C: T [yes]\n");
+    QTest::newRow("yes/no") << int(MsgYesNo) << int(IdNo) << int(IdNo) << QStringLiteral("orvel-cli: C: T [no]\n");
+    QTest::newRow("retry/cancel") << int(MsgRetryCancel) << int(IdNo) << int(IdCancel) << QStringLiteral("orvel-cli: C: T [cancel]\n");
+    QTest::newRow("other kind: no box") << 5 << int(IdNo) << int(IdOk) << QString();
+}
+
+void TestCli::consoleBoxesAnswerAsStarted()
+{
+    QFETCH(int, kind);
+    QFETCH(int, preset);
+    QFETCH(int, result);
+    QFETCH(QString, line);
+    QString printed;
+    QTextStream stream(&printed);
+    TConsoleMsgBox box(stream, preset);
+    QCOMPARE(box.MsgBox(QStringLiteral("C"), QStringLiteral("T"), kind), result);
+    QCOMPARE(printed, line);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
