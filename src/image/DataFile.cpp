@@ -84,7 +84,11 @@ QByteArray EncodeDataFile(TWorkspace &ws, const QDateTime &saveTime)
 
     BlockWriter out;
     TBlock b;
-    TBWriteRead::EncodeHeader(b, QStringLiteral("P") + all.ModelCode,
+    // The header names the model the file opens as: the current model's own
+    // code. ModelCode may hold another code read from a radio or a file
+    // (the model and band block keeps it); in the header it would make the
+    // saved file open as another model, or not at all.
+    TBWriteRead::EncodeHeader(b, QStringLiteral("P") + model.Code,
                               bandDigits(all.BandLowerLimit, all.BandUpperLimit),
                               saveTime.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     out.add(b);

@@ -4,14 +4,16 @@
 // channel count, M its extra block count (16 and 39 for the catalogue
 // models, which gives 62 blocks, 992 bytes):
 //
-//   block 0              header: "P" + model code, band digits, save time
+//   block 0              header: "P" + the current model's code, band
+//                        digits, save time
 //   blocks 1 .. N        channel k from row k + 1 of the channel table,
 //                        a blank block for a row without a channel
 //   blocks N+1 .. N+M-1  blank
 //   block N+M            extended settings
 //   blocks N+M+1 .. +4   MessageA 1..16, 17..32, MessageB 1..16, 17..32
 //   block N+M+5          basic settings
-//   block N+M+6          model and band
+//   block N+M+6          model and band: ModelCode as read (it may differ
+//                        from the current model's), band code
 //   blocks N+M+7 .. +10  channel bitmaps, only when N > 16:
 //                        used flags 1..128, 129..256, scan flags likewise
 //

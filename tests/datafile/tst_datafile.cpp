@@ -251,6 +251,20 @@ void TestDataFile::modelCodeComesFromTheModelBandBlock()
     QVERIFY(DecodeDataFile(file, *ws).ok());
     QCOMPARE(ws->All.ModelName, QStringLiteral("Orvel(UHF)"));
     QCOMPARE(ws->All.ModelCode, QStringLiteral("6841"));
+
+    // Saved again, the file still opens as the same model and keeps the
+    // stored code; so does one whose stored code is no model's at all.
+    for (const char *stored : {"1486", "\xFF\xFF\xFF\xFF"}) {
+        file.replace(61 * 16 + 3, 4, stored);
+        QVERIFY(DecodeDataFile(file, *ws).ok());
+        const QString code = ws->All.ModelCode;
+        const QByteArray saved = EncodeDataFile(*ws, kSaveTime);
+        QCOMPARE(block(saved, 0).left(5), QByteArray("P6842"));
+        auto again = NewWorkspace(1);
+        QVERIFY(DecodeDataFile(saved, *again).ok());
+        QCOMPARE(again->All.ModelName, QStringLiteral("Orvel(UHF)"));
+        QCOMPARE(again->All.ModelCode, code);
+    }
 }
 
 void TestDataFile::invalidToneCodeGivesNoTone()
