@@ -86,3 +86,11 @@ bool LoadForCli(const QString &path, TWorkspace &ws)
     Fail(QStringLiteral("%1: %2").arg(path, result.detail));
     return false;
 }
+
+QStringList RowTexts(const TChannelStore &store, int row)
+{
+    QStringList cells;
+    for (int c = TChannelStore::ColNumber; c <= TChannelStore::ColBusyLockout; ++c)
+        cells.append(store.Text(c, row));
+    return cells;
+}

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+class TChannelStore;
 struct TWorkspace;
 
 enum TExitStatus : int {
@@ -43,3 +44,7 @@ private:
 void PrepareWorkspace(TWorkspace &ws);
 // Loads path into ws; on failure prints the reason and returns false.
 bool LoadForCli(const QString &path, TWorkspace &ws);
+
+// The display texts of columns 1..10 of a row, as the channel table shows
+// them; row 1 gives the column titles.
+QStringList RowTexts(const TChannelStore &store, int row);

@@ -30,16 +30,8 @@ int RunExport(const QStringList &arguments)
 
     const TChannelStore &store = ws.Channels;
     QString csv;
-    QStringList titles;
-    for (int c = TChannelStore::ColNumber; c <= TChannelStore::ColBusyLockout; ++c)
-        titles.append(store.ColumnTitle(c));
-    csv += CsvLine(titles) + QStringLiteral("\r\n");
-    for (int r = 2; r < store.RowCount(); ++r) {
-        QStringList cells;
-        for (int c = TChannelStore::ColNumber; c <= TChannelStore::ColBusyLockout; ++c)
-            cells.append(store.Text(c, r));
-        csv += CsvLine(cells) + QStringLiteral("\r\n");
-    }
+    for (int r = 1; r < store.RowCount(); ++r) // the header row, then every channel row
+        csv += CsvLine(RowTexts(store, r)) + QStringLiteral("\r\n");
 
     const QString target = cmd.parser().value(output);
     if (target == QStringLiteral("-")) {

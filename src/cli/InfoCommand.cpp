@@ -74,19 +74,11 @@ void printText(const TWorkspace &ws)
     out << "Band:      " << all.BandText.trimmed() << "\n";
 
     // Channels with an RX frequency, as the channel table shows them.
-    QList<QStringList> rows;
-    QStringList titles;
-    for (int c = TChannelStore::ColNumber; c <= TChannelStore::ColBusyLockout; ++c)
-        titles.append(store.ColumnTitle(c));
-    rows.append(titles);
-    for (int r = 2; r < store.RowCount(); ++r) {
-        if (store.Text(TChannelStore::ColRx, r).trimmed().isEmpty())
-            continue;
-        QStringList cells;
-        for (int c = TChannelStore::ColNumber; c <= TChannelStore::ColBusyLockout; ++c)
-            cells.append(store.Text(c, r));
-        rows.append(cells);
-    }
+    const QStringList titles = RowTexts(store, 1);
+    QList<QStringList> rows{titles};
+    for (int r = 2; r < store.RowCount(); ++r)
+        if (!store.Text(TChannelStore::ColRx, r).trimmed().isEmpty())
+            rows.append(RowTexts(store, r));
     out << "\nChannels:  " << rows.size() - 1 << " of " << store.RowCount() - 2 << " in use\n";
     if (rows.size() > 1) {
         QList<qsizetype> widths(titles.size(), 0);
