@@ -28,8 +28,8 @@ std::optional<double> EncodableFrequency(const QString &text)
     const std::optional<double> mhz = ParseFrequency(trimmed);
     if (!mhz)
         return std::nullopt;
-    const long long count = std::llround(*mhz * 100000.0);
-    if (count < 0 || count > 99999999)
+    const QString count = TenHzCount(*mhz);
+    if (count.size() != 8 || count.startsWith(u'-'))
         return std::nullopt;
     return mhz;
 }

@@ -1,5 +1,7 @@
 #include "image/ValueFormats.h"
 
+#include "image/blocks/HexText.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -61,11 +63,6 @@ int OctalOrZero(QChar c)
 {
     const int v = c.digitValue();
     return v < 0 ? 0 : (v & 0x0F);
-}
-
-QString HexByte(uint8_t b)
-{
-    return QStringLiteral("%1").arg(b, 2, 16, QChar(u'0')).toUpper();
 }
 
 bool IsAsciiDigit(QChar c)
@@ -145,7 +142,7 @@ bool DecodeToneCode(const uint8_t *code2, QString &tone)
         tone.clear();
         return true;
     }
-    const QString s = HexByte(code2[1]) + HexByte(code2[0]);
+    const QString s = ByteToHexText(code2[1]) + ByteToHexText(code2[0]);
     if (s.startsWith(u'8')) {
         tone = u'D' + s.mid(1, 3) + u'N';
         return true;

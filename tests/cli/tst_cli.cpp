@@ -2,6 +2,7 @@
 // import, and the rows import must refuse.
 
 #include "support/Fixtures.h"
+#include "support/TempFiles.h"
 #include "cli/ConsoleMsgBox.h"
 #include "cli/Csv.h"
 #include "image/DataFile.h"
@@ -31,17 +32,9 @@ Run cli(const QStringList &arguments)
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeText(const QString &path, const QString &text)
 {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(text.toUtf8());
+    WriteBytes(path, text.toUtf8());
 }
 
 // The save time sits in bytes 8..13 of the header.
@@ -144,12 +137,9 @@ void TestCli::infoShowsTheFileForAPerson()
     QVERIFY(r.out.contains(QStringLiteral("H/L Power")));
     QVERIFY(r.out.contains(QStringLiteral("HELLO, \"DEALER\"")));
 
-    QByteArray foreign = readAll(m_sample);
+    QByteArray foreign = ReadBytes(m_sample);
     foreign.replace(1, 4, "9999");
-    QFile f(path("foreign.dat"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(foreign);
-    f.close();
+    WriteBytes(path("foreign.dat"), foreign);
     const Run refused = cli({QStringLiteral("info"), path("foreign.dat")});
     QCOMPARE(refused.status, 1);
     QVERIFY(refused.err.contains(QStringLiteral("9999")));
@@ -203,7 +193,7 @@ void TestCli::exportWritesEveryChannelRow()
     QCOMPARE(cli({QStringLiteral("export"), m_sample, QStringLiteral("-o"), csv}).status, 0);
     QList<TCsvRecord> records;
     QString error;
-    QVERIFY(ParseCsv(QString::fromUtf8(readAll(csv)), records, error));
+    QVERIFY(ParseCsv(QString::fromUtf8(ReadBytes(csv)), records, error));
     QCOMPARE(records.size(), 17);
     QCOMPARE(records[0].fields,
              (QStringList{QStringLiteral("Channel No."), QStringLiteral("RX Frequency"), QStringLiteral("TX Frequency"),
@@ -237,7 +227,7 @@ void TestCli::importOfExportGivesTheSameFile()
     QCOMPARE(cli({QStringLiteral("export"), original, QStringLiteral("-o"), csv}).status, 0);
     const Run r = cli(QStringList{QStringLiteral("import"), csv, QStringLiteral("-o"), rebuilt} + options);
     QVERIFY2(r.status == 0, qPrintable(r.err));
-    QCOMPARE(withoutSaveTime(readAll(rebuilt)), withoutSaveTime(readAll(original)));
+    QCOMPARE(withoutSaveTime(ReadBytes(rebuilt)), withoutSaveTime(ReadBytes(original)));
 }
 
 void TestCli::importTakesTheTableRules()
@@ -301,7 +291,7 @@ void TestCli::importRefusesBadRowsAndWritesNothing()
     const Run r = cli({QStringLiteral("import"), in, QStringLiteral("-o"), out});
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(reason), qPrintable(r.err));
-    QCOMPARE(readAll(out), readAll(m_sample)); // the old file is untouched
+    QCOMPARE(ReadBytes(out), ReadBytes(m_sample)); // the old file is untouched
 }
 
 void TestCli::csvQuotingRoundTrips()

@@ -1,7 +1,7 @@
 // The INI file service: the Windows private-profile reading rules, writes
 // that leave every other byte alone, UTF-8/GBK files and safe saving.
 
-#include "TempFiles.h"
+#include "support/TempFiles.h"
 #include "core/IniFile.h"
 #include "core/TextEncoding.h"
 

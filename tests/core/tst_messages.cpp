@@ -1,6 +1,6 @@
 // Loading the message table from a language file.
 
-#include "TempFiles.h"
+#include "support/TempFiles.h"
 #include "core/MessageTable.h"
 #include "core/TextEncoding.h"
 #include "localisation/Messages.h"

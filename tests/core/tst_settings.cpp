@@ -1,7 +1,7 @@
 // The settings file: what start-up reads from it, what exit writes back,
 // the language list and where the file lives.
 
-#include "TempFiles.h"
+#include "support/TempFiles.h"
 #include "core/AppState.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"

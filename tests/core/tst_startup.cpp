@@ -1,6 +1,6 @@
 // The state of the shared objects after start-up, before the main window.
 
-#include "TempFiles.h"
+#include "support/TempFiles.h"
 #include "core/Maindb.h"
 #include "core/Settings.h"
 #include "core/Workspace.h"

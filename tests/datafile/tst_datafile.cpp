@@ -2,6 +2,7 @@
 // and the files an open must refuse without touching anything.
 
 #include "support/Fixtures.h"
+#include "support/TempFiles.h"
 #include "image/DataFile.h"
 
 #include <QDir>
@@ -16,19 +17,6 @@ const QDateTime kSaveTime(QDate(2011, 3, 5), QTime(14, 7));
 QByteArray block(const QByteArray &file, int index)
 {
     return file.mid(index * 16, 16);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // Every cell of every channel row, for comparing whole tables. The hidden
@@ -299,7 +287,7 @@ void TestDataFile::failedSaveKeepsModifiedAndReportsTheReason()
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
-    writeAll(blocker, "x");
+    WriteBytes(blocker, "x");
     auto ws = NewWorkspace();
     ws->All.Modified = true;
     const QString path = blocker + QStringLiteral("/radio.dat");
@@ -319,10 +307,10 @@ void TestDataFile::saveReplacesTheOldFileWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    writeAll(path, QByteArray(5000, 'o'));
+    WriteBytes(path, QByteArray(5000, 'o'));
     auto ws = NewWorkspace();
     QVERIFY(SaveDataFile(path, *ws, kSaveTime).ok());
-    QCOMPARE(readAll(path), EncodeDataFile(*ws, kSaveTime));
+    QCOMPARE(ReadBytes(path), EncodeDataFile(*ws, kSaveTime));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("radio.dat")});
 }
 

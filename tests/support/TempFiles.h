@@ -1,5 +1,5 @@
 #pragma once
-// Small file helpers for the tests of the settings and language files.
+// Small file helpers for tests that write and read files.
 
 #include <QByteArray>
 #include <QDir>
