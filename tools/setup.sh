@@ -9,7 +9,8 @@ build="$root/build"
 # What building, testing and running Orvel needs on Debian.
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev
+    fonts-noto-cjk
 )
 
 missing=()

@@ -26,6 +26,7 @@ const TMessageKey kKeys[] = {
     {"LPortError", &TLanguage::LPortError, u"无法打开端口！"},
     // "The data file is damaged or incomplete!"
     {"BadFile", &TLanguage::BadFile, u"数据文件已损坏或不完整！"},
+    {"VerifyError", &TLanguage::VerifyError, u"校验失败：地址 %1 的数据块与写入的不一致！"},
 };
 
 } // namespace

@@ -29,6 +29,7 @@ struct TLanguage {
     QString WriteOk;
     QString LPortError;
     QString BadFile;      // a data file shorter than its layout
+    QString VerifyError;  // read-back after a write differs; %1 is the block address
 };
 
 // One row of the message key table: the key in the language file, the field
@@ -40,7 +41,7 @@ struct TMessageKey {
 };
 
 // The message keys in declaration order (the 21 keys of the radio family's
-// language files, then BadFile).
+// language files, then BadFile and VerifyError).
 std::span<const TMessageKey> MessageKeys();
 
 // Fills every field of table with its built-in text.

@@ -1,0 +1,72 @@
+#pragma once
+// A simulated Orvel radio as pure logic: bytes from the computer go in, the
+// radio's replies come out with the delay before each. It knows the
+// handshake, the identification, read requests, 0x57 and 0x59 write frames,
+// acknowledgements and the end command, keeps a 64 KiB memory (blank 0xFF)
+// and logs every frame it received. Faults are injected at the N-th frame
+// counted over the radio's whole life, each once. PtyRadio serves it on a
+// pseudo-terminal; tests also put it behind a test line.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <chrono>
+#include <memory>
+#include <optional>
+
+struct TWorkspace;
+
+class TRadioSim {
+public:
+    enum class FaultKind {
+        NoAnswer,   // "no-answer": the frame gets no reply
+        ShortReply, // "short-reply": the reply lacks its last byte
+        WrongAck,   // "wrong-ack": 0x15 where 0x06 belongs (acknowledgements, wake-up)
+        Garbage,    // "garbage": random bytes in place of the reply
+        SlowReply,  // "slow-reply": the reply comes 150 ms late
+        Disappear,  // "disappear": the radio is gone (the pseudo-terminal closes)
+    };
+    struct Fault {
+        FaultKind kind = FaultKind::NoAnswer;
+        int frame = 1; // 1-based
+    };
+    // "no-answer@12", or "garbage" for frame 1. Null with error set on a bad text.
+    static std::optional<Fault> ParseFault(const QString &text, QString *error);
+    static QString FaultName(FaultKind kind);
+
+    // What the radio does after the bytes fed so far.
+    struct Output {
+        std::chrono::milliseconds delay{0}; // before the first byte goes out
+        QByteArray bytes;                   // may be empty
+        bool hangUp = false;                // Disappear: stop serving
+        bool sessionEnded = false;          // the end command arrived
+    };
+
+    static constexpr int MemorySize = 0x10000;
+
+    explicit TRadioSim(const QString &modelCode); // four characters, "6842"
+
+    QString ModelCode() const;
+    void SetMemory(const QByteArray &memory);     // padded with 0xFF
+    QByteArray Memory() const;
+    void AddFault(const Fault &fault);
+
+    QList<Output> Feed(const QByteArray &bytes);
+
+    // Every complete frame received, as received (wake-up, identification
+    // request, acknowledgements, read requests, write frames, end).
+    QList<QByteArray> Frames() const;
+    void ClearFrames();
+
+private:
+    struct State;
+    std::shared_ptr<State> m;
+};
+
+// The radio memory of a workspace: every block of a write of its current
+// model at its address, the header block as the data file has it.
+QByteArray MemoryFromWorkspace(const TWorkspace &ws);
+// Reads a radio memory as a read transfer would and applies it to ws
+// (model by modelCode, band, messages, settings, channels). False when
+// modelCode is not in the catalogue.
+bool WorkspaceFromMemory(const QByteArray &memory, const QString &modelCode, TWorkspace &ws);
