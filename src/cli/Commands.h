@@ -7,3 +7,7 @@
 int RunInfo(const QStringList &arguments);
 int RunExport(const QStringList &arguments);
 int RunImport(const QStringList &arguments);
+int RunPorts(const QStringList &arguments);
+int RunSimulate(const QStringList &arguments);
+int RunRead(const QStringList &arguments);
+int RunWrite(const QStringList &arguments);

@@ -17,6 +17,10 @@ int main(int argc, char **argv)
         {QStringLiteral("info"), RunInfo},
         {QStringLiteral("export"), RunExport},
         {QStringLiteral("import"), RunImport},
+        {QStringLiteral("ports"), RunPorts},
+        {QStringLiteral("simulate"), RunSimulate},
+        {QStringLiteral("read"), RunRead},
+        {QStringLiteral("write"), RunWrite},
     };
 
     QCommandLineParser parser;
@@ -26,7 +30,14 @@ int main(int argc, char **argv)
         "  info FILE.dat [--json]             show what a data file holds\n"
         "  export FILE.dat -o channels.csv    write the channel table as CSV\n"
         "  import channels.csv -o FILE.dat    build a data file from a CSV table\n"
-        "           [--base OLD.dat] [--model CODE] [--band BAND]\n\n"
+        "           [--base OLD.dat] [--model CODE] [--band BAND]\n"
+        "  ports                              list the serial ports and whether they are free\n"
+        "  simulate [--model CODE] [--image FILE.dat] [--save-to FILE.dat]\n"
+        "           [--pace on|off] [--fault KIND[@N]]...\n"
+        "                                     a simulated radio on a pseudo-terminal\n"
+        "  read --port PORT -o FILE.dat       read the radio into a data file\n"
+        "  write --port PORT FILE.dat [--force] [--verify]\n"
+        "                                     write a data file into the radio\n\n"
         "orvel-cli COMMAND --help tells more about a command."));
     parser.addHelpOption();
     parser.addVersionOption();

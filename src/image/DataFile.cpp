@@ -1,6 +1,7 @@
 #include "image/DataFile.h"
 
 #include "core/Workspace.h"
+#include "image/ImageContent.h"
 #include "image/WriteRead.h"
 
 #include <QFile>
@@ -11,9 +12,6 @@
 namespace {
 
 constexpr int kBlockSize = 16;
-constexpr int kBitmapChannels = 16;  // more channels than this add the bitmap blocks
-constexpr int kFlagsPerBitmap = 128;
-constexpr int kMessageHalf = 16;     // characters per message block
 
 // Block indexes after the channels, counted from N + M.
 enum AfterChannels {
@@ -71,7 +69,7 @@ TBlock blockAt(const QByteArray &image, int index)
 
 int DataFileSize(const TMacType &model)
 {
-    const int bitmaps = model.ChannelCount > kBitmapChannels ? 4 : 0;
+    const int bitmaps = ImageContent::HasBitmaps(model) ? 4 : 0;
     return readLayoutSize(model) + bitmaps * kBlockSize;
 }
 
@@ -94,16 +92,7 @@ QByteArray EncodeDataFile(TWorkspace &ws, const QDateTime &saveTime)
     out.add(b);
 
     for (int k = 1; k <= model.ChannelCount; ++k) {
-        const std::optional<TChannelValues> channel = ws.Channels.ReadChannelRow(k + 1);
-        if (!channel) {
-            all.ChannelUsedFlags += u'0';
-            all.ScanAddFlags += u'0';
-            out.addBlank();
-            continue;
-        }
-        all.ChannelUsedFlags += u'1';
-        all.ScanAddFlags += channel->ScanAdd == 1 ? u'1' : u'0';
-        TBWriteRead::EncodeChannel(b, *channel);
+        ImageContent::EncodeChannelRow(ws.Channels, k, b, all.ChannelUsedFlags, all.ScanAddFlags);
         out.add(b);
     }
     for (int i = 1; i < model.ExtraBlocks; ++i)
@@ -113,7 +102,7 @@ QByteArray EncodeDataFile(TWorkspace &ws, const QDateTime &saveTime)
     out.add(b);
     for (const QString *message : {&ws.EnMsg.MessageA, &ws.EnMsg.MessageB}) {
         for (int half = 0; half < 2; ++half) {
-            TBWriteRead::EncodeMessage(b, message->mid(half * kMessageHalf, kMessageHalf));
+            ImageContent::EncodeMessageHalf(b, *message, half);
             out.add(b);
         }
     }
@@ -122,10 +111,10 @@ QByteArray EncodeDataFile(TWorkspace &ws, const QDateTime &saveTime)
     TBWriteRead::EncodeModelBand(b, all.ModelCode, ws.Bands.CodeOf(all.BandText));
     out.add(b);
 
-    if (model.ChannelCount > kBitmapChannels) {
+    if (ImageContent::HasBitmaps(model)) {
         for (const QString *flags : {&all.ChannelUsedFlags, &all.ScanAddFlags}) {
             for (int part = 0; part < 2; ++part) {
-                TBWriteRead::EncodeBitmap(b, flags->mid(part * kFlagsPerBitmap, kFlagsPerBitmap));
+                ImageContent::EncodeBitmapPart(b, *flags, part);
                 out.add(b);
             }
         }
@@ -150,40 +139,23 @@ TDataFileResult DecodeDataFile(const QByteArray &image, TWorkspace &ws)
     // Decode everything first, then apply: the workspace changes only with a
     // whole file. Each channel starts from empty tone texts, so an invalid
     // tone code gives that channel no tone rather than the previous one's.
-    std::vector<std::optional<TChannelValues>> channels;
-    for (int k = 1; k <= model->ChannelCount; ++k) {
-        TChannelValues channel;
-        if (TBWriteRead::DecodeChannel(blockAt(image, k), channel))
-            channels.emplace_back(channel);
-        else
-            channels.emplace_back(std::nullopt);
-    }
-    const int tail = tailStart(*model);
-    TFun fun = ws.Fun;
-    TBWriteRead::DecodeExtendedSettings(blockAt(image, tail + ExtendedSettingsAt), fun);
-    TEnMsg messages;
-    messages.MessageA = TBWriteRead::DecodeMessage(blockAt(image, tail + MessagesAt))
-                        + TBWriteRead::DecodeMessage(blockAt(image, tail + MessagesAt + 1));
-    messages.MessageB = TBWriteRead::DecodeMessage(blockAt(image, tail + MessagesAt + 2))
-                        + TBWriteRead::DecodeMessage(blockAt(image, tail + MessagesAt + 3));
-    TBWriteRead::DecodeBasicSettings(blockAt(image, tail + BasicSettingsAt), fun);
-    QString storedCode;
-    const int bandCode = TBWriteRead::DecodeModelBand(blockAt(image, tail + ModelBandAt), storedCode);
-
-    TALL &all = ws.All;
-    SelectModel(all, *model);
-    all.ModelCode = storedCode; // the model and band block has the last word
-    SelectBand(all, ws.Bands.TextOf(bandCode));
-    ws.Fun = fun;
-    ws.EnMsg = messages;
-
-    TChannelStore &store = ws.Channels;
-    store.BeginUpdate();
-    store.ResetRows();
+    ImageContent::TImageValues values;
+    values.model = model;
     for (int k = 1; k <= model->ChannelCount; ++k)
-        if (channels[size_t(k - 1)])
-            store.FillChannelRow(k + 1, *channels[size_t(k - 1)]);
-    store.EndUpdate();
+        values.channels.push_back(ImageContent::DecodeChannelBlock(blockAt(image, k)));
+    const int tail = tailStart(*model);
+    values.fun = ws.Fun;
+    TBWriteRead::DecodeExtendedSettings(blockAt(image, tail + ExtendedSettingsAt), values.fun);
+    values.messages.MessageA = ImageContent::DecodeMessagePair(blockAt(image, tail + MessagesAt),
+                                                               blockAt(image, tail + MessagesAt + 1));
+    values.messages.MessageB = ImageContent::DecodeMessagePair(blockAt(image, tail + MessagesAt + 2),
+                                                               blockAt(image, tail + MessagesAt + 3));
+    TBWriteRead::DecodeBasicSettings(blockAt(image, tail + BasicSettingsAt), values.fun);
+    const int bandCode = TBWriteRead::DecodeModelBand(blockAt(image, tail + ModelBandAt), values.modelCode);
+    values.bandText = ws.Bands.TextOf(bandCode);
+
+    ImageContent::ApplyImageValues(ws, values);
+    ImageContent::FillChannelRows(ws.Channels, values.channels);
     return {};
 }
 

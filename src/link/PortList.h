@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct TPortEntry {
     enum State { Free, Busy, NoPermission };
@@ -43,3 +44,27 @@ QString ComNameOfDevice(const QString &device);
 // Whether a serial device is present that this user may not open: the
 // dialog's hint to join the dialout group.
 bool AnyPortWithoutPermission(const QList<TPortEntry> &ports);
+
+// How one device answered when the scan looked at it.
+struct TPortProbe {
+    enum Result {
+        Absent,       // no such device, or a device node without hardware
+                      // behind it (a ttyS of a UART the machine does not have)
+        Free,
+        Busy,         // held by a program (its lock file, or the exclusive flag)
+        NoPermission, // this user may not open it
+    };
+    Result result = Absent;
+    QString description; // the adapter's description, or its manufacturer
+};
+using TPortProber = std::function<TPortProbe(const QString &device)>;
+
+// The devices ScanPorts looks at, in increasing port number: on Linux the
+// 96 devices of the numbering, on Windows the ports the system lists.
+QStringList CandidateDevices();
+// ScanPorts with another prober, so that the numbering, the order and the
+// states can be checked without serial hardware.
+QList<TPortEntry> ScanPortsWith(const QStringList &devices, const TPortProber &probe);
+// The system's answer for one device: exists, has hardware behind it, is
+// not locked by a live process, and opens for reading and writing now.
+TPortProbe ProbeDevice(const QString &device);

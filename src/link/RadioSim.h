@@ -19,10 +19,11 @@ struct TWorkspace;
 class TRadioSim {
 public:
     enum class FaultKind {
-        NoAnswer,   // "no-answer": the frame gets no reply
+        NoAnswer,   // "no-answer": the frame gets no reply (nor stores anything)
         ShortReply, // "short-reply": the reply lacks its last byte
-        WrongAck,   // "wrong-ack": 0x15 where 0x06 belongs (acknowledgements, wake-up)
-        Garbage,    // "garbage": random bytes in place of the reply
+        WrongAck,   // "wrong-ack": 0x15 where 0x06 belongs (acknowledgements, wake-up),
+                    // and as the first byte of any other reply
+        Garbage,    // "garbage": random bytes in place of the reply (as many, each one different)
         SlowReply,  // "slow-reply": the reply comes 150 ms late
         Disappear,  // "disappear": the radio is gone (the pseudo-terminal closes)
     };
@@ -51,7 +52,22 @@ public:
     QByteArray Memory() const;
     void AddFault(const Fault &fault);
 
+    // Bytes the radio does not expect where they come (a read request before
+    // the handshake, a frame with a length other than 8) are dropped one by
+    // one until something makes sense again; a wake-up is recognised in
+    // every state. A frame the computer cut off waits for Quiet. A wake-up
+    // whose reply a fault spoils (other than slow-reply) leaves the radio
+    // waiting for the next wake-up.
     QList<Output> Feed(const QByteArray &bytes);
+
+    // The line has been quiet for a while (PtyRadio: QuietTime): a partial
+    // frame the computer gave up on is dropped, except a wake-up in
+    // progress, whose 0x02 is followed by a 200 ms pause.
+    void Quiet();
+    // Bytes of an incomplete frame are waiting.
+    bool Waiting() const;
+    // A Disappear fault fired: the radio answers nothing any more.
+    bool Gone() const;
 
     // Every complete frame received, as received (wake-up, identification
     // request, acknowledgements, read requests, write frames, end).
