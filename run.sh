@@ -3,5 +3,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/setup.sh"
-# Until the desktop program exists, show what the command-line tool offers.
-exec "$root/build/src/cli/orvel-cli" --help
+# The desktop program; options such as --language and --open pass through
+# (build/bin/orvel --help lists them).
+exec "$root/build/bin/orvel" "$@"

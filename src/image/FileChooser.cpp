@@ -1,0 +1,48 @@
+#include "image/FileChooser.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString WithDataFileSuffix(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + u'.' + DataFileDialog::Suffix.toString();
+}
+
+TDialogFileChooser::TDialogFileChooser(QWidget *parent) : m_parent(parent) {}
+
+void TDialogFileChooser::SetParent(QWidget *parent)
+{
+    m_parent = parent;
+}
+
+QString TDialogFileChooser::ChooseOpenFile()
+{
+    QFileDialog dialog(m_parent, QString(), m_lastFolder, DataFileDialog::Filter.toString());
+    dialog.setObjectName(QStringLiteral("odOpen"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(DataFileDialog::Suffix.toString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QString TDialogFileChooser::ChooseSaveFile()
+{
+    QFileDialog dialog(m_parent, QString(), m_lastFolder, DataFileDialog::Filter.toString());
+    dialog.setObjectName(QStringLiteral("sdSave"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog appends the suffix itself; WithDataFileSuffix covers
+    // platform dialogs that do not.
+    dialog.setDefaultSuffix(DataFileDialog::Suffix.toString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = WithDataFileSuffix(dialog.selectedFiles().constFirst());
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
