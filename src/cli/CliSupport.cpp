@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "core/Maindb.h"
 #include "core/Workspace.h"
 #include "image/DataFile.h"
 
@@ -57,7 +58,9 @@ int TCommandParser::Parse(const QStringList &arguments)
 
 void PrepareWorkspace(TWorkspace &ws)
 {
-    BuildWorkspace(ws);
+    // The same start-up as the desktop program's, so that messages come in
+    // the language chosen there (the language files sit beside both).
+    DataModuleCreate(ws, AppFolderOf(QCoreApplication::applicationFilePath()));
     StartWithModel(ws, *ws.Models.Item(0));
 }
 
