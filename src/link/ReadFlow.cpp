@@ -17,11 +17,6 @@ public:
     TReadFlowPrivate(QObject &owner, TWorkspace &ws, TSerialLine &line, TMsgBox &box, TTransferView &view)
         : TTransferFlowPrivate(owner, ws, line, box, view, TLinkEngine::Side::Read)
     {
-        engine.onIdentified = [this](const QString &code) { identified(code); };
-        engine.onHeadTimeout = [this] { headTimedOut(); };
-        engine.onTryTimeout = [this] { tryTimedOut(); };
-        engine.onLineError = [this] { lineError(); };
-        engine.onLost = [this](const QString &) { lost(); };
     }
 
     void Show() override;
@@ -32,14 +27,12 @@ public:
     TReadResult result;
 
 private:
-    void identified(const QString &code);
+    void identified(const QString &code) override;
     void startRead();
     void readFinished(bool ok, const QList<TBlockSlot> &map, const std::vector<TBlock> &blocks);
     void failed();
-    void headTimedOut();
-    void tryTimedOut();
-    void lineError();
-    void lost();
+    void tryTimedOut() override;
+    void lineError() override;
 
     const TMacType *m_model = nullptr;
 };
@@ -138,25 +131,6 @@ void TReadFlowPrivate::failed()
     failedOnce();
 }
 
-void TReadFlowPrivate::headTimedOut()
-{
-    if (errShown)
-        return;
-    // The attempt is over: a late acknowledgement must not start a transfer
-    // under the question.
-    engine.EndAttempt();
-    pause.Start(QuestionDelay, [this] {
-        errShown = true;
-        ask(ws.Language.ComError, MsgRetryCancel, [this](int answer) {
-            view.SetOkEnabled(true);
-            if (answer == IdRetry)
-                Ok();
-            else
-                settle(TTransferOutcome::TimedOut);
-        });
-    });
-}
-
 void TReadFlowPrivate::tryTimedOut()
 {
     if (errShown)
@@ -194,19 +168,6 @@ void TReadFlowPrivate::lineError()
     }
     engine.StartTryTime();
     engine.FailExchange();
-}
-
-void TReadFlowPrivate::lost()
-{
-    // The line has closed itself; the engine has stopped.
-    if (!running())
-        return;
-    view.SetOkEnabled(false);
-    pause.Stop();
-    reTime.Stop();
-    if (errShown)
-        return settle(TTransferOutcome::Failed);
-    failedOnce();
 }
 
 } // namespace

@@ -14,6 +14,43 @@ TTransferFlowPrivate::TTransferFlowPrivate(QObject &owner, TWorkspace &ws_, TSer
                                            TTransferView &view_, TLinkEngine::Side side)
     : ws(ws_), line(line_), box(box_), view(view_), engine(line_, side), m_owner(&owner)
 {
+    engine.onIdentified = [this](const QString &code) { identified(code); };
+    engine.onHeadTimeout = [this] { headTimedOut(); };
+    engine.onTryTimeout = [this] { tryTimedOut(); };
+    engine.onLineError = [this] { lineError(); };
+    engine.onLost = [this](const QString &) { lost(); };
+}
+
+void TTransferFlowPrivate::headTimedOut()
+{
+    if (errShown)
+        return;
+    // The attempt is over: a late acknowledgement must not start a transfer
+    // under the question.
+    engine.EndAttempt();
+    pause.Start(LinkTimings::QuestionDelay, [this] {
+        errShown = true;
+        ask(ws.Language.ComError, MsgRetryCancel, [this](int answer) {
+            view.SetOkEnabled(true);
+            if (answer == IdRetry)
+                Ok();
+            else
+                settle(TTransferOutcome::TimedOut);
+        });
+    });
+}
+
+void TTransferFlowPrivate::lost()
+{
+    // The line has closed itself; the engine has stopped.
+    if (!running())
+        return;
+    view.SetOkEnabled(false);
+    pause.Stop();
+    reTime.Stop();
+    if (errShown)
+        return settle(TTransferOutcome::Failed);
+    failedOnce();
 }
 
 TTransferFlowPrivate::~TTransferFlowPrivate() = default;

@@ -25,6 +25,16 @@ public:
     std::function<void(TTransferOutcome)> emitSettled;
 
 protected:
+    // The flow's answers to the link's events, wired by this class.
+    virtual void identified(const QString &code) = 0;
+    virtual void tryTimedOut() = 0;
+    virtual void lineError() = 0;
+    // HeadTime ran out: the attempt ends, and after QuestionDelay the user is
+    // asked whether to retry (Retry runs Ok again, as both dialogs do).
+    void headTimedOut();
+    // The line went away (it has closed itself): ComError once, Ok disabled.
+    void lost();
+
     // FormShow's port opening: the line closed, ReopenPause, then opened on
     // the device of PortName. opened(false) after LPortError (once, by
     // ErrShown) and CloseTime started.

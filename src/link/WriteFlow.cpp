@@ -17,11 +17,6 @@ public:
     TWriteFlowPrivate(QObject &owner, TWorkspace &ws, TSerialLine &line, TMsgBox &box, TTransferView &view)
         : TTransferFlowPrivate(owner, ws, line, box, view, TLinkEngine::Side::Write)
     {
-        engine.onIdentified = [this](const QString &code) { identified(code); };
-        engine.onHeadTimeout = [this] { headTimedOut(); };
-        engine.onTryTimeout = [this] { tryTimedOut(); };
-        engine.onLineError = [this] { lineError(); };
-        engine.onLost = [this](const QString &) { lost(); };
     }
 
     void Show() override;
@@ -32,17 +27,15 @@ public:
 
 private:
     void startAttempt();
-    void identified(const QString &code);
+    void identified(const QString &code) override;
     void startWrite();
     void writeFinished(bool ok);
     void startReadBack();
     void readBackFinished(bool ok, const std::vector<TBlock> &blocks);
     void succeeded();
     void failed();
-    void headTimedOut();
-    void tryTimedOut();
-    void lineError();
-    void lost();
+    void tryTimedOut() override;
+    void lineError() override;
 
     bool m_verifying = false; // the read-back session of this attempt
     TWritePlan m_plan;
@@ -200,23 +193,6 @@ void TWriteFlowPrivate::failed()
     failedOnce();
 }
 
-void TWriteFlowPrivate::headTimedOut()
-{
-    if (errShown)
-        return;
-    engine.EndAttempt(); // a late acknowledgement must not start a transfer under the question
-    pause.Start(QuestionDelay, [this] {
-        errShown = true;
-        ask(ws.Language.ComError, MsgRetryCancel, [this](int answer) {
-            view.SetOkEnabled(true);
-            if (answer == IdRetry)
-                Ok();
-            else
-                settle(TTransferOutcome::TimedOut);
-        });
-    });
-}
-
 void TWriteFlowPrivate::tryTimedOut()
 {
     if (errShown)
@@ -246,17 +222,6 @@ void TWriteFlowPrivate::lineError()
         engine.EndAttempt();
     if (!wasShown)
         ask(ws.Language.ComError, MsgInformation, [this](int) { settle(TTransferOutcome::Failed); });
-}
-
-void TWriteFlowPrivate::lost()
-{
-    if (!running())
-        return;
-    view.SetOkEnabled(false);
-    pause.Stop();
-    if (errShown)
-        return settle(TTransferOutcome::Failed);
-    failedOnce();
 }
 
 } // namespace

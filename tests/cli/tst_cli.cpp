@@ -1,6 +1,7 @@
 // orvel-cli as a user runs it: exit statuses, what info prints, export and
 // import, and the rows import must refuse.
 
+#include "support/CliProcess.h"
 #include "support/Fixtures.h"
 #include "support/TempFiles.h"
 #include "cli/ConsoleMsgBox.h"
@@ -17,19 +18,11 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(ORVEL_CLI), arguments);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunProcess(QStringLiteral(ORVEL_CLI), arguments, 30000);
 }
 
 void writeText(const QString &path, const QString &text)

@@ -2,6 +2,7 @@
 // sessions served, the radio saved after each, a clean stop on SIGTERM, and
 // the options it refuses.
 
+#include "support/CliProcess.h"
 #include "support/Fixtures.h"
 #include "image/DataFile.h"
 #include "link/QtSerialLine.h"
@@ -15,36 +16,17 @@ namespace {
 
 const QByteArray kWake = Hex("02 50 52 4F 47 52 41 4E");
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(ORVEL_CLI), arguments);
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunProcess(QStringLiteral(ORVEL_CLI), arguments, 10000);
 }
 
 // Starts simulate and returns the device of its first output line.
 QString startSimulator(QProcess &p, const QStringList &arguments)
 {
-    p.start(QStringLiteral(ORVEL_CLI), QStringList{QStringLiteral("simulate")} + arguments);
-    if (!p.waitForStarted(5000))
-        return {};
-    QElapsedTimer t;
-    t.start();
-    while (!p.canReadLine() && t.elapsed() < 5000)
-        p.waitForReadyRead(100);
-    const QString line = QString::fromUtf8(p.readLine()).trimmed();
-    return line.startsWith(QStringLiteral("port: ")) ? line.mid(6) : QString();
+    return StartSimulator(p, QStringLiteral(ORVEL_CLI), arguments);
 }
 
 // Sends request and waits (bounded) for count bytes.

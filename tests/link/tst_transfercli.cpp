@@ -3,6 +3,7 @@
 // question answered by --force, time-outs, and the exit statuses.
 
 #include "FlowHarness.h"
+#include "support/CliProcess.h"
 #include "support/Fixtures.h"
 #include "core/Maindb.h"
 #include "core/Workspace.h"
@@ -15,50 +16,18 @@
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(ORVEL_CLI), arguments);
-    if (!p.waitForFinished(15000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunProcess(QStringLiteral(ORVEL_CLI), arguments, 15000);
 }
 
-// A simulated radio for the length of a test.
-struct Simulator {
-    QProcess process;
-    QString port;
+// A simulated radio for the length of a test, unpaced.
+struct Simulator : SimulatorProcess {
     explicit Simulator(const QStringList &arguments)
+        : SimulatorProcess(QStringLiteral(ORVEL_CLI), QStringList{QStringLiteral("--pace"), QStringLiteral("off")} + arguments)
     {
-        process.start(QStringLiteral(ORVEL_CLI),
-                      QStringList{QStringLiteral("simulate"), QStringLiteral("--pace"), QStringLiteral("off")}
-                          + arguments);
-        if (!process.waitForStarted(5000))
-            return;
-        QElapsedTimer t;
-        t.start();
-        while (!process.canReadLine() && t.elapsed() < 5000)
-            process.waitForReadyRead(100);
-        const QString line = QString::fromUtf8(process.readLine()).trimmed();
-        if (line.startsWith(QStringLiteral("port: ")))
-            port = line.mid(6);
-    }
-    ~Simulator()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000)) {
-            process.kill();
-            process.waitForFinished();
-        }
     }
 };
 
