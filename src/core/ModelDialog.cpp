@@ -1,6 +1,7 @@
 #include "core/ModelDialog.h"
 
 #include "core/Workspace.h"
+#include "localisation/FormParts.h"
 #include "localisation/Messages.h"
 #include "localisation/Translate.h"
 
@@ -17,23 +18,6 @@ namespace {
 constexpr int KeepItems = -2;
 constexpr int ListMinimumWidth = 160;
 
-QLabel *NewLabel(const char *name, const char *caption, QWidget *parent)
-{
-    auto *label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-QComboBox *NewFixedList(const char *name, QWidget *parent)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setMinimumWidth(ListMinimumWidth);
-    SetTag(list, KeepItems);
-    return list;
-}
-
 // Selects the item with text, or item 0 when there is none.
 void SelectTextOrFirst(QComboBox *list, const QString &text)
 {
@@ -44,35 +28,25 @@ void SelectTextOrFirst(QComboBox *list, const QString &text)
 } // namespace
 
 TfModel::TfModel(const TWorkspace &ws, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, FixedDialogFlags),
       m_ws(ws)
 {
     setObjectName(QStringLiteral("fModel"));
     setWindowTitle(QStringLiteral("Model Information"));
 
-    Label1 = NewLabel("Label1", "Model Type: ", this);
-    cbCopmut = NewFixedList("cbCopmut", this);
+    Label1 = NewCaption("Label1", QStringLiteral("Model Type: "), this);
+    cbCopmut = NewFixedList("cbCopmut", KeepItems, ListMinimumWidth, this);
     Label1->setBuddy(cbCopmut);
-    Label2 = NewLabel("Label2", "Frequency: ", this);
-    cbPd = NewFixedList("cbPd", this);
+    Label2 = NewCaption("Label2", QStringLiteral("Frequency: "), this);
+    cbPd = NewFixedList("cbPd", KeepItems, ListMinimumWidth, this);
     Label2->setBuddy(cbPd);
-
-    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(cbCopmut, 0, 1);
     grid->addWidget(Label2, 1, 0);
     grid->addWidget(cbPd, 1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto *buttons = NewOkCancelRow(btnOk, btnCancel, this);
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Settings.h"
+#include "localisation/FormParts.h"
 #include "localisation/Messages.h"
 #include "localisation/Translate.h"
 
@@ -19,40 +20,24 @@ constexpr int ChoiceMinimumWidth = 160;
 } // namespace
 
 TfSetLanguage::TfSetLanguage(TALL &all, const QString &settingsPath, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, FixedDialogFlags),
       m_all(all), m_settingsPath(settingsPath)
 {
     setObjectName(QStringLiteral("fSetLanguage"));
     setWindowTitle(QStringLiteral("Language File Setup"));
 
-    lbName = new QLabel(QStringLiteral("Language Mode: "), this);
-    lbName->setObjectName(QStringLiteral("lbName"));
-    lbName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    cbLanguage = new QComboBox(this);
-    cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
-    cbLanguage->setMinimumWidth(ChoiceMinimumWidth);
-    SetTag(cbLanguage, KeepItems);
+    lbName = NewCaption("lbName", QStringLiteral("Language Mode: "), this);
+    cbLanguage = NewFixedList("cbLanguage", KeepItems, ChoiceMinimumWidth, this);
     lbName->setBuddy(cbLanguage);
 
     Language = new QListWidget(this);
     Language->setObjectName(QStringLiteral("Language"));
     Language->hide();
 
-    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-
     auto *grid = new QGridLayout(this);
     grid->addWidget(lbName, 0, 0);
     grid->addWidget(cbLanguage, 0, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto *buttons = NewOkCancelRow(btnOk, btnCancel, this);
     grid->addLayout(buttons, 1, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
