@@ -2,6 +2,7 @@
 // A workspace on the UHF model (limits 300..650 MHz, band 450..470 MHz) with
 // an empty channel table whose range messages go to a scripted box.
 
+#include "support/Fixtures.h"
 #include "support/ScriptedMsgBox.h"
 #include "core/Workspace.h"
 #include "image/WriteRead.h"
@@ -20,22 +21,8 @@ struct ChannelFixture {
         store.SetMessageBox(&box, &ws.Language);
     }
 
-    // Display texts of columns 1..10 of a row.
-    QStringList texts(int row) const
-    {
-        QStringList out;
-        for (int col = TChannelStore::ColNumber; col <= TChannelStore::ColBusyLockout; ++col)
-            out.append(store.Text(col, row));
-        return out;
-    }
-    // Hidden values of columns 1..10 of a row.
-    QStringList hiddens(int row) const
-    {
-        QStringList out;
-        for (int col = TChannelStore::ColNumber; col <= TChannelStore::ColBusyLockout; ++col)
-            out.append(store.Hidden(col, row));
-        return out;
-    }
+    QStringList texts(int row) const { return RowTexts(store, row); }
+    QStringList hiddens(int row) const { return RowHiddens(store, row); }
 };
 
 // A channel that differs from the new-channel defaults in every option.

@@ -63,20 +63,8 @@ struct Window {
             qWarning("the channel table window did not become active");
     }
 
-    QStringList Texts(int row) const
-    {
-        QStringList out;
-        for (int col = Col::ColNumber; col <= Col::ColBusyLockout; ++col)
-            out.append(store.Text(col, row));
-        return out;
-    }
-    QStringList Hiddens(int row) const
-    {
-        QStringList out;
-        for (int col = Col::ColNumber; col <= Col::ColBusyLockout; ++col)
-            out.append(store.Hidden(col, row));
-        return out;
-    }
+    QStringList Texts(int row) const { return RowTexts(store, row); }
+    QStringList Hiddens(int row) const { return RowHiddens(store, row); }
     QLineEdit *Editor() const { return qobject_cast<QLineEdit *>(grid->Editor()); }
     // Lands on a cell with the keyboard, as the arrow keys do.
     void Land(int col, int row)

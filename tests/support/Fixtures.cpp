@@ -20,3 +20,19 @@ QByteArray Hex(const char *spaced)
 {
     return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
 }
+
+QStringList RowTexts(const TChannelStore &store, int row)
+{
+    QStringList out;
+    for (int col = TChannelStore::ColNumber; col <= TChannelStore::ColBusyLockout; ++col)
+        out.append(store.Text(col, row));
+    return out;
+}
+
+QStringList RowHiddens(const TChannelStore &store, int row)
+{
+    QStringList out;
+    for (int col = TChannelStore::ColNumber; col <= TChannelStore::ColBusyLockout; ++col)
+        out.append(store.Hidden(col, row));
+    return out;
+}
