@@ -3,6 +3,8 @@
 // it, a workspace with content worth moving, and the frames a radio should
 // see for a read or a write of a catalogue model.
 
+#include "link/PtyRadio.h"
+#include "link/QtSerialLine.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedMsgBox.h"
 #include "core/Workspace.h"
@@ -148,3 +150,19 @@ inline int FrameIndex(const QList<QByteArray> &frames, char command, int address
     }
     return -1;
 }
+
+// A simulated radio on a pseudo-terminal (pacing off) and the program's
+// line to it.
+struct PtyBench {
+    TPtyRadio radio;
+    TQtSerialLine line;
+    explicit PtyBench(const TRadioSim &sim) : radio(sim, false) {}
+    bool start()
+    {
+        QString error;
+        if (radio.Start(&error))
+            return true;
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+};

@@ -23,11 +23,9 @@ private slots:
     {
         TRadioSim sim(QStringLiteral("6842"));
         sim.SetMemory(sourceMemory());
-        TPtyRadio radio(sim, false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(sim);
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         run.start();
         QVERIFY(run.waitSettled());
         QCOMPARE(run.flow->Outcome(), TTransferOutcome::Success);
@@ -36,12 +34,12 @@ private slots:
         QCOMPARE(run.box.shown.first().caption, run.ws->Language.Confirmation);
 
         const TMacType &uhf = *run.ws->Models.Item(0);
-        QVERIFY(EndReached(radio));
-        QCOMPARE(radio.Frames(), ExpectedReadFrames(uhf));
-        QCOMPARE(radio.Frames().at(3), Hex("52 00 00 08"));
+        QVERIFY(EndReached(bench.radio));
+        QCOMPARE(bench.radio.Frames(), ExpectedReadFrames(uhf));
+        QCOMPARE(bench.radio.Frames().at(3), Hex("52 00 00 08"));
 
         QVERIFY(run.flow->ReadDone());
-        QCOMPARE(line.RequestedSettings(), TLineSettings());
+        QCOMPARE(bench.line.RequestedSettings(), TLineSettings());
         QCOMPARE(run.view.maximum, 22);
         QCOMPARE(run.view.position, 22);
         TWorkspace &ws = *run.ws;
@@ -58,23 +56,21 @@ private slots:
 
         // The dialog closes itself shortly after, with the port.
         QVERIFY(RunUntil([&] { return run.view.closes == 1; }, kSettleMs));
-        QVERIFY(!line.IsOpen());
+        QVERIFY(!bench.line.IsOpen());
     }
 
     void unknownModelStopsAtTheIdentification()
     {
-        TPtyRadio radio(TRadioSim(QStringLiteral("9999")), false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(TRadioSim(QStringLiteral("9999")));
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         const Snapshot before(*run.ws);
         run.start();
         QVERIFY(run.waitSettled());
         QCOMPARE(run.flow->Outcome(), TTransferOutcome::ModelRefused);
         QCOMPARE(run.box.texts(), QStringList{run.ws->Language.ModError});
         RunFor(300); // nothing more is sent, no time-out follows
-        QCOMPARE(radio.Frames(), (QList<QByteArray>{WakeUpFrame(), Hex("02")}));
+        QCOMPARE(bench.radio.Frames(), (QList<QByteArray>{WakeUpFrame(), Hex("02")}));
         QCOMPARE(run.box.shown.size(), 1);
         QVERIFY(!run.view.okEnabled);
         QVERIFY(Snapshot(*run.ws) == before);
@@ -99,11 +95,9 @@ private slots:
         TRadioSim sim(QStringLiteral("6842"));
         sim.SetMemory(sourceMemory());
         sim.AddFault(fault(TRadioSim::FaultKind(kind), frame));
-        TPtyRadio radio(sim, false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(sim);
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         run.box.answers = {IdRetry};
         run.start();
         QVERIFY(run.waitSettled());
@@ -112,8 +106,8 @@ private slots:
         QCOMPARE(run.box.shown.first().kind, int(MsgRetryCancel));
         QCOMPARE(run.settled->count(), 1);
         // The second attempt is a whole read of its own.
-        QVERIFY(EndReached(radio));
-        const QList<QByteArray> frames = radio.Frames();
+        QVERIFY(EndReached(bench.radio));
+        const QList<QByteArray> frames = bench.radio.Frames();
         const QList<QByteArray> second = frames.mid(frames.lastIndexOf(WakeUpFrame()));
         QCOMPARE(second, ExpectedReadFrames(*run.ws->Models.Item(0)));
         LoadReadChannels(*run.ws, run.flow->Result());
@@ -141,11 +135,9 @@ private slots:
         TRadioSim sim(QStringLiteral("6842"));
         sim.SetMemory(sourceMemory());
         sim.AddFault(fault(TRadioSim::FaultKind(kind), readRequestFrame(22, 1) + 1));
-        TPtyRadio radio(sim, false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(sim);
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         run.box.answers = {answer};
         const Snapshot before(*run.ws);
         run.start();
@@ -164,11 +156,9 @@ private slots:
     {
         TRadioSim sim(QStringLiteral("6842"));
         sim.AddFault(fault(TRadioSim::FaultKind::WrongAck, 1));
-        TPtyRadio radio(sim, false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(sim);
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         run.box.answers = {IdCancel};
         run.start();
         RunFor(2500);
@@ -177,7 +167,7 @@ private slots:
         QCOMPARE(run.flow->Outcome(), TTransferOutcome::TimedOut);
         QCOMPARE(run.box.shown.size(), 1);
         QCOMPARE(run.box.shown.first().kind, int(MsgRetryCancel));
-        QCOMPARE(radio.Frames(), QList<QByteArray>{WakeUpFrame()});
+        QCOMPARE(bench.radio.Frames(), QList<QByteArray>{WakeUpFrame()});
         QVERIFY(run.view.okEnabled);
     }
 
@@ -186,17 +176,15 @@ private slots:
         TRadioSim sim(QStringLiteral("6842"));
         sim.SetMemory(sourceMemory());
         sim.AddFault(fault(TRadioSim::FaultKind::Disappear, readRequestFrame(6)));
-        TPtyRadio radio(sim, false);
-        QString error;
-        QVERIFY2(radio.Start(&error), qPrintable(error));
-        TQtSerialLine line;
-        ReadRun run(line, radio.DevicePath());
+        PtyBench bench(sim);
+        QVERIFY(bench.start());
+        ReadRun run(bench.line, bench.radio.DevicePath());
         const Snapshot before(*run.ws);
         run.start();
         QVERIFY(run.waitSettled());
         QCOMPARE(run.flow->Outcome(), TTransferOutcome::Failed);
         QCOMPARE(run.box.texts(), QStringList{run.ws->Language.ComError});
-        QVERIFY(!line.IsOpen());
+        QVERIFY(!bench.line.IsOpen());
         QVERIFY(Snapshot(*run.ws) == before);
     }
 };

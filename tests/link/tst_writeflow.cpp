@@ -2,27 +2,11 @@
 // off): the frames a radio sees, the model check, time-outs, the read-back.
 
 #include "WriteHarness.h"
-#include "link/PtyRadio.h"
-#include "link/QtSerialLine.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-struct PtyBench {
-    TPtyRadio radio;
-    TQtSerialLine line;
-    explicit PtyBench(const TRadioSim &sim) : radio(sim, false) {}
-    bool start()
-    {
-        QString error;
-        if (radio.Start(&error))
-            return true;
-        qWarning("%s", qPrintable(error));
-        return false;
-    }
-};
 
 int writeFrames(const QList<QByteArray> &frames)
 {
