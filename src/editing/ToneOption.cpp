@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "editing/ToneTables.h"
+#include "localisation/FormParts.h"
 #include "localisation/Messages.h"
 #include "localisation/Translate.h"
 
@@ -123,8 +124,7 @@ TfToneOption::TDriver &Driver()
 } // namespace
 
 TfToneOption::TfToneOption(const TALL &all, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, FixedDialogFlags),
       m_all(all)
 {
     setObjectName(QStringLiteral("fToneOption"));
