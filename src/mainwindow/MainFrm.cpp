@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -237,6 +238,11 @@ void TfMainFrm::CheckPort()
     TALL &all = m_services.ws.All;
     m_ports->clear();
     m_ports->addItems(m_services.listPorts());
+    // A device named by its path (a pseudo-terminal of the simulated radio,
+    // an adapter outside the COM numbering) is never in the list and would
+    // not survive upper case: it stays while it exists.
+    if (all.PortName.startsWith(u'/') && QFileInfo::exists(all.PortName))
+        return;
     all.PortName = all.PortName.toUpper();
     m_ports->setCurrentIndex(m_ports->findText(all.PortName, Qt::MatchExactly | Qt::MatchCaseSensitive));
     if (m_ports->currentIndex() < 0 && m_ports->count() > 0) {

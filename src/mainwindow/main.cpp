@@ -1,6 +1,6 @@
 // Orvel, the programming software of the Orvel handheld radios.
 //
-//   orvel [--language NAME] [--open FILE.dat] [--screenshot FILE.png]
+//   orvel [--language NAME] [--port PORT] [--open FILE.dat] [--screenshot FILE.png]
 
 #include "image/FileCommands.h"
 #include "mainwindow/MainFrm.h"
@@ -21,6 +21,7 @@ constexpr auto ScreenshotDelay = 500ms; // lets the maximised window settle
 
 struct TOptions {
     QString language;
+    QString port;
     QString open;
     QString screenshot;
 };
@@ -36,15 +37,19 @@ TOptions ParseOptions(const QCoreApplication &app)
         QStringLiteral("Start in language <name>, a language file of the settings "
                        "file's language list (for example English or Chinese)."),
         QStringLiteral("name"));
+    const QCommandLineOption port(QStringLiteral("port"),
+        QStringLiteral("Talk to the radio on <port>: COMn, or a device path such as "
+                       "/dev/ttyUSB0 or the pseudo-terminal of \"orvel-cli simulate\"."),
+        QStringLiteral("port"));
     const QCommandLineOption open(QStringLiteral("open"),
         QStringLiteral("Open data file <file> once the window is shown."), QStringLiteral("file"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
         QStringLiteral("Save a picture of the main window to <png> once it is shown, then "
                        "quit without asking and without saving anything."),
         QStringLiteral("png"));
-    parser.addOptions({language, open, screenshot});
+    parser.addOptions({language, port, open, screenshot});
     parser.process(app);
-    return {parser.value(language), parser.value(open), parser.value(screenshot)};
+    return {parser.value(language), parser.value(port), parser.value(open), parser.value(screenshot)};
 }
 
 // --help and --version answer without a display.
@@ -83,6 +88,10 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
+
+    // As if chosen in the port dialog before the start-up port check.
+    if (!options.port.isEmpty())
+        orvel.Workspace().All.PortName = options.port;
 
     TfMainFrm &window = orvel.ShowMainWindow();
     if (!options.open.isEmpty())

@@ -194,6 +194,10 @@ void TestMainWindow::portCheck_data()
     QTest::newRow("small letters") << QByteArray("com3") << QStringList{"COM1", "COM3"} << "COM3";
     QTest::newRow("missing: first present") << QByteArray("Com3") << QStringList{"COM1", "COM4"} << "COM1";
     QTest::newRow("no port: kept, upper case") << QByteArray("Com3") << QStringList{} << "COM3";
+    // A device path (the simulated radio's pseudo-terminal) is kept as it is
+    // while it exists; one that is gone counts as a missing port.
+    QTest::newRow("device path present") << QByteArray("/dev/null") << QStringList{"COM1"} << "/dev/null";
+    QTest::newRow("device path gone") << QByteArray("/dev/pts/no-such") << QStringList{"COM1"} << "COM1";
 }
 
 void TestMainWindow::portCheck()
