@@ -2,11 +2,19 @@
 
 #include "core/ModelDialog.h"
 #include "core/Workspace.h"
+#include "editing/BBatchEdit.h"
+#include "editing/BInfoEdit.h"
 #include "editing/ChInfo.h"
+#include "image/BFunSet.h"
+#include "image/EmbeddedMessage.h"
 #include "image/FileCommands.h"
+#include "image/TestFrequency.h"
 #include "localisation/Messages.h"
 #include "localisation/SetLanguageDialog.h"
 #include "localisation/Translate.h"
+#include "link/ReadRadio.h"
+#include "link/SetPort.h"
+#include "link/WriteRadio.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/Help.h"
@@ -32,22 +40,31 @@ void TMainCommands::Run(int number)
         break;
     case CmdChannelEdit: ChannelEdit(); break;
     case CmdBatchEdit: BatchChannelEdit(); break;
-    case CmdFunctionSetting:
-        // Opens TfBFunSet once it exists.
+    case CmdFunctionSetting: {
+        TfBFunSet dialog(m_frame.Services().ws, &m_frame);
+        dialog.exec();
         break;
-    case CmdTestFrequency:
-        // Opens TfTestFrequency once it exists.
+    }
+    case CmdTestFrequency: {
+        TfTestFrequency dialog(m_frame.Services().ws, m_frame.Services().box, &m_frame);
+        dialog.exec();
         break;
-    case CmdEmbeddedMessage:
-        // Opens TfEmbeddedMessage once it exists.
+    }
+    case CmdEmbeddedMessage: {
+        TfEmbeddedMessage dialog(m_frame.Services().ws, &m_frame);
+        dialog.exec();
         break;
+    }
     case CmdRead: ReadFromRadio(); break;
     case CmdWrite: WriteToRadio(); break;
     case CmdTestOnline: break; // never shown, does nothing
     case CmdModel: ModelInformation(); break;
-    case CmdPort:
-        // Opens TfSetPort once it exists, then RefreshStatus.
+    case CmdPort: {
+        TfSetPort dialog(m_frame.Services().ws.All, &m_frame);
+        dialog.exec();
+        m_frame.RefreshStatus();
         break;
+    }
     case CmdLanguage: LanguageSetup(); break;
     case CmdTreeView: break; // no action is attached
     case CmdCascade: m_frame.MdiArea()->cascadeSubWindows(); break;
@@ -63,25 +80,38 @@ void TMainCommands::Run(int number)
 
 void TMainCommands::ChannelEdit()
 {
-    // TfBInfoEdit once it exists: initial channel ChInfo()->CurrentGridRow()
-    // - 1, channel maximum ws.Channels.RowCount() - 2; modal; freed.
+    TMainServices &s = m_frame.Services();
+    TfBInfoEdit dialog(s.ws, s.box, &m_frame);
+    const TfChInfo *channels = m_frame.ChInfo();
+    dialog.SetInitialChannel(channels ? channels->CurrentGridRow() - 1 : 1);
+    dialog.SetChannelMaximum(s.ws.Channels.RowCount() - 2);
+    dialog.exec();
 }
 
 void TMainCommands::BatchChannelEdit()
 {
-    // TfBBatchEdit once it exists: both channel maxima
-    // ws.Channels.RowCount() - 2; modal; freed.
+    TMainServices &s = m_frame.Services();
+    TfBBatchEdit dialog(s.ws, s.box, &m_frame);
+    dialog.SetChannelMaximum(s.ws.Channels.RowCount() - 2);
+    dialog.exec();
 }
 
 void TMainCommands::ReadFromRadio()
 {
-    // TfReadRadio once it exists: modal; when its read is done,
-    // ApplyReadResult(ws, result) and then m_frame.LoadReadResult(result).
+    // The read has applied its model, band, settings and messages to ws
+    // already; only its channels are left to take.
+    TMainServices &s = m_frame.Services();
+    TfReadRadio dialog(s.ws, s.box, &m_frame);
+    dialog.exec();
+    if (dialog.ReadDone())
+        m_frame.LoadReadResult(dialog.Result());
 }
 
 void TMainCommands::WriteToRadio()
 {
-    // TfWriteRadio once it exists: modal; freed.
+    TMainServices &s = m_frame.Services();
+    TfWriteRadio dialog(s.ws, s.box, &m_frame);
+    dialog.exec();
 }
 
 void TMainCommands::ModelInformation()

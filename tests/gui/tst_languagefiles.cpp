@@ -10,8 +10,16 @@
 #include "localisation/Messages.h"
 #include "localisation/SetLanguageDialog.h"
 #include "localisation/Translate.h"
+#include "editing/BBatchEdit.h"
+#include "editing/BInfoEdit.h"
 #include "editing/ChInfo.h"
 #include "editing/ToneOption.h"
+#include "image/BFunSet.h"
+#include "image/EmbeddedMessage.h"
+#include "image/TestFrequency.h"
+#include "link/ReadRadio.h"
+#include "link/SetPort.h"
+#include "link/WriteRadio.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/MainFrm.h"
 #include "support/Fixtures.h"
@@ -80,12 +88,12 @@ const std::map<QString, QStringList> &WindowKeys()
              + Items("cbfsgl", 2) + Items("cbkz", 2) + Items("cbHave", 2)},
         {"fModel", Captions({"fModel", "Label1", "Label2"}) + kOkCancel},
         {"fSetLanguage", Captions({"fSetLanguage", "lbName"}) + kOkCancel},
-        {"fSetPort", Captions({"fSetPort", "lbName"}) + kOkCancel},
+        {"fSetPort", Captions({"fSetPort", "lbName", "lbPermission"}) + kOkCancel},
         {"fReadRadio", Captions({"fReadRadio"}) + kOkCancel},
         {"fWriteRadio", Captions({"fWriteRadio", "chVerify"}) + kOkCancel},
         {"fBFunSet",
-         Captions({"fBFunSet", "lbSQvelch", "lbMonikey", "lbTxTimeout", "lbScan", "lbWaveof",
-                   "lbVoice", "lbAlt", "lbFM", "gbVox", "chVoxFun", "lbVoxLevel", "chVoxInhibit",
+         Captions({"fBFunSet", "Label1", "Label2", "Label3", "Label5", "Label4", "Label10",
+                   "Label6", "Label7", "gbVox", "chVoxFun", "Label8", "chVoxInhibit",
                    "cbBattSave", "cbBeepTone", "cbVolhigh", "cbVolLow"})
              + Items("cbMonikey", 4) + Items("cbTxTimeout", 1) + Items("cxScan", 2)
              + Items("cxWaveof", 2) + Items("cbVoice", 2) + Items("cxAlt", 2) + Items("cxFM", 2)
@@ -248,15 +256,28 @@ private slots:
         TfFrmAbout about(ws->All);
         TfModel model(*ws);
         TfSetLanguage language(ws->All, QString());
+        TfBFunSet funSet(*ws);
+        TfTestFrequency testFrequency(*ws, box);
+        TfEmbeddedMessage messages(*ws);
+        TfBInfoEdit channelEdit(*ws, box);
+        TfBBatchEdit batchEdit(*ws, box);
+        TfSetPort port(ws->All, nullptr, [] { return QList<TPortEntry>(); });
+        TfReadRadio readRadio(*ws, box);
+        TfWriteRadio writeRadio(*ws, box);
 
         const auto shipped = KeysOfFile(LanguagePath("English"));
         for (QWidget *window : std::initializer_list<QWidget *>{&main, &channels, &tones, &about, &model,
-                                                                &language}) {
+                                                                &language, &funSet, &testFrequency,
+                                                                &messages, &channelEdit, &batchEdit, &port,
+                                                                &readRadio, &writeRadio}) {
             const QString section = window->objectName();
             const QStringList read = TranslationKeys(window, true);
             for (const QString &key : shipped.at(section))
                 QVERIFY2(read.contains(key), qPrintable(section + u' ' + key));
-            if (window == &model || window == &language)
+            if (window == &model || window == &language || window == &funSet
+                || window == &testFrequency || window == &messages || window == &channelEdit
+                || window == &batchEdit || window == &port || window == &readRadio
+                || window == &writeRadio)
                 QCOMPARE(QSet<QString>(read.cbegin(), read.cend()),
                          QSet<QString>(shipped.at(section).cbegin(), shipped.at(section).cend()));
         }

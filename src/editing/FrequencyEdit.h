@@ -1,0 +1,35 @@
+#pragma once
+// The frequency field of the channel dialogs: a one-line editor that lets
+// only the frequency keys through and reports a change when the user commits
+// it (Enter, or the focus leaving for another field of the window) and the
+// text differs from the one last committed. Enter is taken by the field: it
+// commits and never presses the dialog's default button.
+
+#include <QLineEdit>
+
+class TFrequencyEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TFrequencyEdit(const char *name, QWidget *parent = nullptr);
+
+    // The text as it stood at the last commit (or as the window set it):
+    // what the window may write into the table while the user is still
+    // typing.
+    QString CommittedText() const { return m_committed; }
+    // Sets the text without reporting a change: the window's own values are
+    // no edit of the user's.
+    void SetValueText(const QString &text);
+    // Commits what is typed: reports ValueChanged when it differs from the
+    // committed text.
+    void Commit();
+
+signals:
+    void ValueChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    QString m_committed;
+};
