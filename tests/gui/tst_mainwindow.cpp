@@ -2,7 +2,7 @@
 // table, the dispatch, the status display, the close query with the
 // settings save, the model and language changes, help and the about box.
 
-#include "ScriptedFileChooser.h"
+#include "MainFrame.h"
 #include "core/Maindb.h"
 #include "core/Workspace.h"
 #include "editing/ChInfo.h"
@@ -22,11 +22,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -35,57 +37,6 @@
 namespace {
 
 constexpr int Rx = TChannelStore::ColRx;
-
-// A main window over its own program folder, with scripted boxes, file
-// dialogs, port list and desktop.
-struct Frame {
-    QTemporaryDir dir;
-    std::unique_ptr<TWorkspace> ws = std::make_unique<TWorkspace>();
-    ScriptedMsgBox box;
-    ScriptedFileChooser chooser;
-    QStringList ports;
-    QList<QUrl> launched;
-    TSettingsPaths settings;
-    std::unique_ptr<TfMainFrm> window;
-
-    explicit Frame(const QByteArray &settingsFile = {}, const QStringList &freePorts = {})
-        : ports(freePorts)
-    {
-        const QString ini = dir.filePath(QStringLiteral("SysInfo.Ini"));
-        if (!settingsFile.isEmpty())
-            WriteBytes(ini, settingsFile);
-        settings = {ini, ini};
-        DataModuleCreate(*ws, dir.path(), settings);
-        window = std::make_unique<TfMainFrm>(TMainServices{
-            *ws, box, chooser, settings, [this] { return ports; },
-            [this](const QUrl &url) { launched.append(url); return true; }});
-    }
-    QString folder() const { return ws->All.AppFolder; }
-    void show() { window->show(); }
-    QAction *action(const char *name) const
-    {
-        return window->findChild<QAction *>(QString::fromLatin1(name));
-    }
-    QString label(const char *name) const
-    {
-        return window->findChild<QLabel *>(QString::fromLatin1(name))->text();
-    }
-};
-
-// Acts on the modal dialog that the next command opens, once it is shown.
-void WhenDialogShows(std::function<void(QWidget *)> act)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start();
-}
 
 void Choose(QWidget *dialog, const char *list, int item)
 {
@@ -134,6 +85,8 @@ private slots:
     void modelChoiceSavesUserSettings();
     void languageApplied();
     void dialogCommands();
+    void editingCommands_data();
+    void editingCommands();
     void aboutBox();
     void helpFile_data();
     void helpFile();
@@ -621,6 +574,59 @@ void TestMainWindow::dialogCommands()
     });
     f.action("nAbout")->trigger();
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// The editing commands open their dialog over the main window, set up as
+// the table stands, and leave nothing behind when it is closed unchanged.
+void TestMainWindow::editingCommands_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("channel edit") << int(CmdChannelEdit) << "fBInfoEdit";
+    QTest::newRow("batch channel edit") << int(CmdBatchEdit) << "fBBatchEdit";
+    QTest::newRow("function setting") << int(CmdFunctionSetting) << "fBFunSet";
+    QTest::newRow("test frequency") << int(CmdTestFrequency) << "fTestFrequency";
+    QTest::newRow("embedded message") << int(CmdEmbeddedMessage) << "fEmbeddedMessage";
+}
+
+void TestMainWindow::editingCommands()
+{
+    QFETCH(int, number);
+    QFETCH(QString, form);
+    Frame f;
+    f.show();
+    TypeChannel(*f.ws, 3, QStringLiteral("462.5"));
+    f.ws->All.Modified = false;
+    QTableView *grid = f.window->ChInfo()->Grid();
+    grid->setCurrentIndex(grid->model()->index(2, Rx - 1)); // channel 3
+    const QStringList before = RowTexts(f.ws->Channels, 4);
+
+    QString shown;
+    QWidget *parent = nullptr;
+    int channel = 0;
+    int maximum = 0;
+    WhenDialogShows([&](QWidget *dialog) {
+        shown = dialog->objectName();
+        parent = dialog->parentWidget();
+        if (auto *spin = dialog->findChild<QSpinBox *>(QStringLiteral("sexd"))) {
+            channel = spin->value();
+            maximum = spin->maximum();
+        }
+        if (auto *spin = dialog->findChild<QSpinBox *>(QStringLiteral("seTo")))
+            maximum = spin->maximum();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    f.window->Dispatch(number);
+    QCOMPARE(shown, form);
+    QCOMPARE(parent, f.window.get());
+    QVERIFY(!QApplication::activeModalWidget());
+    if (number == CmdChannelEdit)
+        QCOMPARE(channel, 3);
+    if (number == CmdChannelEdit || number == CmdBatchEdit)
+        QCOMPARE(maximum, 16);
+    QCOMPARE(RowTexts(f.ws->Channels, 4), before);
+    QVERIFY(!f.ws->All.Modified);
+    QVERIFY(f.box.shown.isEmpty());
 }
 
 void TestMainWindow::aboutBox()
