@@ -236,9 +236,10 @@ void TfBInfoEdit::eSendPropertiesEditValueChanged()
             const TRangeResult checked = CheckFrequencyRange(*f, TFrequencyLimits::Of(m_ws.All));
             ShowRangeMessage(checked.verdict, m_ws.Language, m_box);
             eSend->SetValueText(FrequencyText(RoundToStep(checked.value)));
-            // Committed with Enter: on to the next field.
+            // On to the next field, its text selected as Tab selects it, so
+            // that typing replaces the tone instead of adding to it.
             if (eSend->hasFocus())
-                m_fields->cbQT->setFocus(Qt::OtherFocusReason);
+                m_fields->cbQT->setFocus(Qt::TabFocusReason);
         } else {
             m_box.MsgBox(m_ws.Language.Caution, m_ws.Language.ErrRange, MsgInformation);
             eSend->SetValueText(m_ws.Channels.Text(Col::ColTx, Row()));

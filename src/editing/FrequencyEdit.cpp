@@ -45,3 +45,13 @@ void TFrequencyEdit::focusOutEvent(QFocusEvent *event)
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         Commit();
 }
+
+bool TFrequencyEdit::focusNextPrevChild(bool next)
+{
+    Commit();
+    // The commit may have placed the focus itself (TX hands it to the decode
+    // tone): that is where Tab goes then.
+    if (!hasFocus())
+        return true;
+    return QLineEdit::focusNextPrevChild(next);
+}

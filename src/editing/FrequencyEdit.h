@@ -3,7 +3,8 @@
 // only the frequency keys through and reports a change when the user commits
 // it (Enter, or the focus leaving for another field of the window) and the
 // text differs from the one last committed. Enter is taken by the field: it
-// commits and never presses the dialog's default button.
+// commits and never presses the dialog's default button. Tab commits too,
+// before the focus moves on.
 
 #include <QLineEdit>
 
@@ -29,6 +30,9 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    // Tab commits before the focus moves, so that the fields a commit enables
+    // (those of a channel just created) are the ones Tab reaches.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QString m_committed;

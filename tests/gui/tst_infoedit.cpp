@@ -88,6 +88,7 @@ private slots:
     void optionChecks_data();
     void optionChecks();
     void steppingAwayAndBack();
+    void tabThroughANewChannel();
     void typedChannelNumberIsLimited_data();
     void typedChannelNumberIsLimited();
     void doubleClickPicksATone();
@@ -343,6 +344,28 @@ void TestInfoEdit::steppingAwayAndBack()
     QTest::mouseClick(d.Get<QPushButton>("btnClose"), Qt::LeftButton);
     QVERIFY(!d.dlg->isVisible());
     QCOMPARE(d.Texts(2), written);
+}
+
+// Typing a new channel with Tab between the fields, as a user does: the
+// RX commit enables the fields before Tab moves on, so Tab lands in TX and
+// then in the decode tone, never on Close or back on the channel number.
+void TestInfoEdit::tabThroughANewChannel()
+{
+    Dialog d;
+    d.Open(3);
+    d.Rx()->setFocus();
+    QTest::keyClicks(d.Rx(), "461.0125");
+    QTest::keyClick(d.Rx(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.Tx());
+    QTest::keyClick(d.Tx(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(d.Tx(), "466.0125");
+    QTest::keyClick(d.Tx(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.List("cbQT")); // the selector takes the keys for its text
+    QTest::keyClicks(d.List("cbQT"), "127.3");
+    QTest::keyClick(d.List("cbQT"), Qt::Key_Tab);
+    QCOMPARE(d.Channel()->value(), 3);
+    QCOMPARE(d.Texts(4).mid(1, 4), (QStringList{"461.01250", "466.01250", "127.3", "None"}));
+    QVERIFY(d.box.shown.isEmpty());
 }
 
 void TestInfoEdit::typedChannelNumberIsLimited_data()
