@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -44,6 +45,12 @@ QMdiSubWindow *TMainMdiArea::AddPermanentChild(QWidget *widget)
 {
     QMdiSubWindow *child = addSubWindow(widget);
     child->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The child's system menu closes it with the platform's Close keys,
+    // Ctrl+W among them: the same key as Write To Radio, which then would
+    // do nothing at all while the channel table has the focus.
+    if (QMenu *menu = child->systemMenu())
+        for (QAction *action : menu->actions())
+            action->setShortcuts({});
     child->installEventFilter(this);
     return child;
 }

@@ -71,6 +71,7 @@ private slots:
     void menuItems_data();
     void menuItems();
     void menusAndToolBar();
+    void shortcutsAreUnambiguous();
     void dispatchClosesEditing_data();
     void dispatchClosesEditing();
     void viewTogglesPanels();
@@ -261,6 +262,36 @@ void TestMainWindow::menusAndToolBar()
                                  "Read=20", "Write=21", "Help=34"}));
     for (QAction *a : bar->actions())
         QVERIFY(a->isSeparator() || !a->icon().pixmap(20, 20).isNull());
+}
+
+// A key bound twice in the same window fires neither binding: every
+// shortcut reachable in the main window, the channel table's included,
+// belongs to one action. Ctrl+W from the channel table writes to the radio.
+void TestMainWindow::shortcutsAreUnambiguous()
+{
+    Frame f;
+    f.show();
+    QMap<QString, QString> owner;
+    for (QAction *action : f.window->findChildren<QAction *>()) {
+        for (const QKeySequence &key : action->shortcuts()) {
+            const QString text = key.toString();
+            QVERIFY2(!owner.contains(text),
+                     qPrintable(text + ": " + owner.value(text) + " and " + action->objectName() + " " + action->text()));
+            owner.insert(text, action->objectName() + " " + action->text());
+        }
+    }
+    QCOMPARE(owner.value(QStringLiteral("Ctrl+W")).section(u' ', 0, 0), QStringLiteral("W2"));
+
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    QTableView *grid = f.window->ChInfo()->Grid();
+    grid->setFocus();
+    QString shown;
+    WhenDialogShows([&shown](QWidget *dialog) {
+        shown = dialog->objectName();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    QTest::keyClick(grid, Qt::Key_W, Qt::ControlModifier);
+    QTRY_COMPARE(shown, QStringLiteral("fWriteRadio"));
 }
 
 // Every number, with a command or without, first ends the editing in the
