@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -75,9 +76,14 @@ TfBBatchEdit::TfBBatchEdit(TWorkspace &ws, TMsgBox &box, QWidget *parent)
     lbJg = NewCaption("lbJg", QStringLiteral("Frequency Step(KHz)"), this);
     cbJg = NewFixedList("cbJg", kKeepItems, kStepWidth, this);
     cbJg->addItems({QStringLiteral("6.25"), QStringLiteral("5.00")});
-    // Shown until the user picks one of the two items.
+    // Shown until the user picks one of the two items, and drawn as a value
+    // (not greyed like a hint): it is the step the fill will use.
     cbJg->setPlaceholderText(kInitialStep);
     cbJg->setCurrentIndex(-1);
+    QPalette stepColours = cbJg->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        stepColours.setColor(group, QPalette::PlaceholderText, stepColours.color(group, QPalette::ButtonText));
+    cbJg->setPalette(stepColours);
     lbJg->setBuddy(cbJg);
     m_fields = new TChannelFields(QStringLiteral("QT/DQT Decode"), this);
 

@@ -126,8 +126,9 @@ void TChannelSelectors::ShowFor(int col, int row)
     m_syncedText = box->currentText();
 
     const QRect cell = m_grid.CellRect(col, row);
-    box->setGeometry(cell.left(), cell.top(), m_grid.GridColumnWidth(col),
-                     std::max(cell.height(), box->sizeHint().height()));
+    // Exactly over the cell, its grid line included: a taller selector would
+    // hide half of the row below while it is open.
+    box->setGeometry(cell.left(), cell.top(), m_grid.GridColumnWidth(col), cell.height() + 1);
     m_shown = box;
     box->show();
     box->raise();

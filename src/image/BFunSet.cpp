@@ -22,6 +22,7 @@ namespace {
 constexpr int KeepItems = -2;
 constexpr int FirstItemOnly = -3;
 constexpr int ListMinimumWidth = 110;
+constexpr int ListLabelGap = 8; // between a label and its list
 constexpr int GainLowest = 1;  // shown for VoxGainLevel 0
 constexpr int GainHighest = 5; // shown for VoxGainLevel 4
 constexpr int NoEntry = -1;
@@ -93,6 +94,7 @@ TfBFunSet::TfBFunSet(TWorkspace &ws, QWidget *parent)
     auto *grid = new QGridLayout(this);
     auto *left = new QGridLayout;
     BuildLists(left);
+    left->setHorizontalSpacing(ListLabelGap);
     grid->addLayout(left, 0, 0, 2, 1);
     grid->addWidget(BuildVoxGroup(), 0, 1);
     grid->addWidget(BuildOptions(), 1, 1);

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int KeepItems = -2;
-constexpr int ListMinimumWidth = 120;
+constexpr int ListMinimumWidth = 180; // wide enough for the caption to fit the title bar
 constexpr int HintWidth = 360;
 
 bool NamesDevice(const QString &portName)
