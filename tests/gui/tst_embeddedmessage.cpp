@@ -1,6 +1,7 @@
 // The embedded message dialog: what the edits let in (typed or pasted),
 // the length limit, and what Ok and Cancel store.
 
+#include "DialogPictures.h"
 #include "core/Workspace.h"
 #include "image/EmbeddedMessage.h"
 #include "support/Fixtures.h"
@@ -138,6 +139,19 @@ private slots:
         QTest::keyClick(t.edEMA, Qt::Key_Return);
         QCOMPARE(t.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(t.ws->EnMsg.MessageA, QString("HI"));
+    }
+
+    // Not a check: pictures of the dialog in both languages.
+    void pictures()
+    {
+        if (PictureFolder().isEmpty())
+            QSKIP("ORVEL_DIALOG_PICTURES not set");
+        for (const QString &language : PictureLanguages()) {
+            auto ws = NewWorkspace();
+            UseShippedLanguage(ws->All, language);
+            TfEmbeddedMessage dialog(*ws);
+            QVERIFY(SavePicture(dialog, language));
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 // Cancel store, the VOX panel, values without an entry in their list, the
 // unshown preparation the report uses, and the translated lists.
 
+#include "DialogPictures.h"
 #include "image/AllClass.h"
 #include "image/BFunSet.h"
 #include "support/Fixtures.h"
@@ -308,6 +309,19 @@ private slots:
         QCOMPARE(Shown(&dialog, "cbVoice"), QString("中文"));
         Click(&dialog, "btnOk");
         QCOMPARE(ws->Fun, TFun());
+    }
+
+    // Not a check: pictures of the dialog in both languages.
+    void pictures()
+    {
+        if (PictureFolder().isEmpty())
+            QSKIP("ORVEL_DIALOG_PICTURES not set");
+        for (const QString &language : PictureLanguages()) {
+            auto ws = NewWorkspace();
+            UseShippedLanguage(ws->All, language);
+            TfBFunSet dialog(*ws);
+            QVERIFY(SavePicture(dialog, language));
+        }
     }
 };
 

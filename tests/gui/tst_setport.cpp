@@ -1,6 +1,7 @@
 // The port dialog over scripted port scans: what it lists and selects, what
 // it says beside the list, and what Ok and Cancel leave in PortName.
 
+#include "DialogPictures.h"
 #include "core/AppState.h"
 #include "link/SetPort.h"
 
@@ -140,26 +141,20 @@ private slots:
         QCOMPARE(cbCom->currentText(), QStringLiteral("COM33"));
     }
 
-    // Not a check: with ORVEL_DIALOG_PICTURES=dir set, pictures of the
-    // dialog in both languages for a person to look at.
+    // Not a check: pictures of the dialog in both languages.
     void pictures()
     {
-        const QString dir = qEnvironmentVariable("ORVEL_DIALOG_PICTURES");
-        if (dir.isEmpty())
+        if (PictureFolder().isEmpty())
             QSKIP("ORVEL_DIALOG_PICTURES not set");
-        for (const QString language : {QStringLiteral("English"), QStringLiteral("Chinese")}) {
+        for (const QString &language : PictureLanguages()) {
             TALL all;
             all.PortName = QStringLiteral("COM33");
-            all.LanguageName = language;
-            all.LanguageIndex = language == u"Chinese" ? 1 : 0;
-            all.AppFolder = QStringLiteral(ORVEL_SHARE_DIR "/");
+            UseShippedLanguage(all, language);
             TfSetPort dialog(all, nullptr, [] {
                 return Ports({"COM1 /dev/ttyS0 free", "COM33 /dev/ttyUSB0 free FT232R USB UART",
                               "COM34 /dev/ttyUSB1 forbidden"});
             });
-            dialog.show();
-            QTest::qWait(100); // the layout settles
-            QVERIFY(dialog.grab().save(dir + u'/' + dialog.objectName() + u'-' + language + ".png"));
+            QVERIFY(SavePicture(dialog, language));
         }
     }
 };

@@ -2,6 +2,7 @@
 // committed cell (range messages, no step rounding, emptied cells), what Ok
 // and Cancel store, and the closing message after an edit.
 
+#include "DialogPictures.h"
 #include "core/Workspace.h"
 #include "image/TestFrequency.h"
 #include "support/Fixtures.h"
@@ -269,6 +270,20 @@ private slots:
         QCOMPARE(grid->item(0, NumberColumn)->text(), QString("1"));
         again.close();
         QVERIFY(t.box.shown.isEmpty());
+    }
+
+    // Not a check: pictures of the dialog in both languages.
+    void pictures()
+    {
+        if (PictureFolder().isEmpty())
+            QSKIP("ORVEL_DIALOG_PICTURES not set");
+        for (const QString &language : PictureLanguages()) {
+            auto ws = NewWorkspace();
+            UseShippedLanguage(ws->All, language);
+            ScriptedMsgBox box;
+            TfTestFrequency dialog(*ws, box);
+            QVERIFY(SavePicture(dialog, language));
+        }
     }
 };
 

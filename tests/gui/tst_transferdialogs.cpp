@@ -2,6 +2,7 @@
 // simulated radio on a pseudo-terminal (or the test line where only a line
 // can do it), scripted message boxes, and what reaches the workspace.
 
+#include "DialogPictures.h"
 #include "link/ReadHarness.h"
 #include "link/ReadRadio.h"
 #include "link/WriteRadio.h"
@@ -327,27 +328,20 @@ private slots:
         QVERIFY(RunUntil([&] { return !dialog->isVisible(); }, 2000));
     }
 
-    // Not a check: with ORVEL_DIALOG_PICTURES=dir set, pictures of both
-    // dialogs in both languages for a person to look at.
+    // Not a check: pictures of both dialogs in both languages.
     void pictures()
     {
-        const QString dir = qEnvironmentVariable("ORVEL_DIALOG_PICTURES");
-        if (dir.isEmpty())
+        if (PictureFolder().isEmpty())
             QSKIP("ORVEL_DIALOG_PICTURES not set");
-        for (const QString language : {QStringLiteral("English"), QStringLiteral("Chinese")}) {
+        for (const QString &language : PictureLanguages()) {
             ScriptedMsgBox box;
             auto ws = NewWorkspace(0);
             ws->All.PortName = QStringLiteral("/dev/orvel-no-such-port");
-            ws->All.LanguageName = language;
-            ws->All.LanguageIndex = language == u"Chinese" ? 1 : 0;
-            ws->All.AppFolder = QStringLiteral(ORVEL_SHARE_DIR "/");
+            UseShippedLanguage(ws->All, language);
             TfReadRadio read(*ws, box);
             TfWriteRadio write(*ws, box);
-            for (QDialog *d : std::initializer_list<QDialog *>{&read, &write}) {
-                d->show();
-                RunFor(50);
-                QVERIFY(d->grab().save(dir + u'/' + d->objectName() + u'-' + language + ".png"));
-            }
+            QVERIFY(SavePicture(read, language));
+            QVERIFY(SavePicture(write, language));
         }
     }
 };

@@ -1,0 +1,41 @@
+#pragma once
+// Pictures of dialogs for a person to look at (is everything readable, is
+// nothing cut off, in both languages), not checks: they are written only
+// when ORVEL_DIALOG_PICTURES names a folder, as <form>-<language>.png.
+
+#include "core/AppState.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <QtTest>
+
+// The folder to write to; empty when pictures are not asked for.
+inline QString PictureFolder()
+{
+    return qEnvironmentVariable("ORVEL_DIALOG_PICTURES");
+}
+
+inline QStringList PictureLanguages()
+{
+    return {QStringLiteral("English"), QStringLiteral("Chinese")};
+}
+
+// Windows of all show language: the built-in texts for English (the first
+// language is never translated), the shipped file for the others.
+inline void UseShippedLanguage(TALL &all, const QString &language)
+{
+    all.AppFolder = QStringLiteral(ORVEL_SHARE_DIR "/");
+    all.LanguageName = language;
+    all.LanguageIndex = PictureLanguages().indexOf(language);
+}
+
+// Shows the dialog, lets its layout settle and writes its picture.
+inline bool SavePicture(QWidget &dialog, const QString &language)
+{
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return false;
+    QTest::qWait(50);
+    return dialog.grab().save(PictureFolder() + u'/' + dialog.objectName() + u'-' + language
+                              + QStringLiteral(".png"));
+}
