@@ -3,11 +3,14 @@
 // nothing cut off, in both languages), not checks: they are written only
 // when ORVEL_DIALOG_PICTURES names a folder, as <form>-<language>.png.
 
-#include "core/AppState.h"
+#include "core/Workspace.h"
+#include "support/Fixtures.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 // The folder to write to; empty when pictures are not asked for.
 inline QString PictureFolder()
@@ -38,4 +41,19 @@ inline bool SavePicture(QWidget &dialog, const QString &language)
     QTest::qWait(50);
     return dialog.grab().save(PictureFolder() + u'/' + dialog.objectName() + u'-' + language
                               + QStringLiteral(".png"));
+}
+
+// Pictures of the dialog that open(ws) makes, in each language, over a
+// workspace with one channel. False when one could not be written.
+inline bool SavePictures(const std::function<std::unique_ptr<QWidget>(TWorkspace &)> &open)
+{
+    for (const QString &language : PictureLanguages()) {
+        auto ws = NewWorkspace();
+        UseShippedLanguage(ws->All, language);
+        TypeChannel(*ws, 1, QStringLiteral("460"));
+        const std::unique_ptr<QWidget> dialog = open(*ws);
+        if (!SavePicture(*dialog, language))
+            return false;
+    }
+    return true;
 }

@@ -350,14 +350,8 @@ void TestBatchEdit::lookInBothLanguages()
 {
     if (PictureFolder().isEmpty())
         QSKIP("ORVEL_DIALOG_PICTURES not set");
-    for (const QString &language : PictureLanguages()) {
-        auto ws = NewWorkspace();
-        UseShippedLanguage(ws->All, language);
-        TypeChannel(*ws, 1, "460");
-        ScriptedMsgBox box;
-        TfBBatchEdit dlg(*ws, box);
-        QVERIFY(SavePicture(dlg, language));
-    }
+    ScriptedMsgBox box;
+    QVERIFY(SavePictures([&box](TWorkspace &ws) { return std::make_unique<TfBBatchEdit>(ws, box); }));
 }
 
 QTEST_MAIN(TestBatchEdit)

@@ -146,12 +146,7 @@ private slots:
     {
         if (PictureFolder().isEmpty())
             QSKIP("ORVEL_DIALOG_PICTURES not set");
-        for (const QString &language : PictureLanguages()) {
-            auto ws = NewWorkspace();
-            UseShippedLanguage(ws->All, language);
-            TfEmbeddedMessage dialog(*ws);
-            QVERIFY(SavePicture(dialog, language));
-        }
+        QVERIFY(SavePictures([](TWorkspace &ws) { return std::make_unique<TfEmbeddedMessage>(ws); }));
     }
 };
 

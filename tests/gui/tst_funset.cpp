@@ -316,12 +316,7 @@ private slots:
     {
         if (PictureFolder().isEmpty())
             QSKIP("ORVEL_DIALOG_PICTURES not set");
-        for (const QString &language : PictureLanguages()) {
-            auto ws = NewWorkspace();
-            UseShippedLanguage(ws->All, language);
-            TfBFunSet dialog(*ws);
-            QVERIFY(SavePicture(dialog, language));
-        }
+        QVERIFY(SavePictures([](TWorkspace &ws) { return std::make_unique<TfBFunSet>(ws); }));
     }
 };
 

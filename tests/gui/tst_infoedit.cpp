@@ -470,14 +470,8 @@ void TestInfoEdit::lookInBothLanguages()
 {
     if (PictureFolder().isEmpty())
         QSKIP("ORVEL_DIALOG_PICTURES not set");
-    for (const QString &language : PictureLanguages()) {
-        auto ws = NewWorkspace();
-        UseShippedLanguage(ws->All, language);
-        TypeChannel(*ws, 1, "460");
-        ScriptedMsgBox box;
-        TfBInfoEdit dlg(*ws, box);
-        QVERIFY(SavePicture(dlg, language));
-    }
+    ScriptedMsgBox box;
+    QVERIFY(SavePictures([&box](TWorkspace &ws) { return std::make_unique<TfBInfoEdit>(ws, box); }));
 }
 
 QTEST_MAIN(TestInfoEdit)

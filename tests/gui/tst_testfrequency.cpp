@@ -277,13 +277,8 @@ private slots:
     {
         if (PictureFolder().isEmpty())
             QSKIP("ORVEL_DIALOG_PICTURES not set");
-        for (const QString &language : PictureLanguages()) {
-            auto ws = NewWorkspace();
-            UseShippedLanguage(ws->All, language);
-            ScriptedMsgBox box;
-            TfTestFrequency dialog(*ws, box);
-            QVERIFY(SavePicture(dialog, language));
-        }
+        ScriptedMsgBox box;
+        QVERIFY(SavePictures([&box](TWorkspace &ws) { return std::make_unique<TfTestFrequency>(ws, box); }));
     }
 };
 

@@ -26,22 +26,6 @@ QProgressBar *Bar(QWidget *dialog)
     return dialog->findChild<QProgressBar *>(QStringLiteral("pBar"));
 }
 
-// A simulated radio that paces its bytes as a real line would, so that a
-// transfer lasts long enough to be cancelled in the middle.
-struct PacedBench {
-    TPtyRadio radio;
-    TQtSerialLine line;
-    explicit PacedBench(const TRadioSim &sim) : radio(sim, true) {}
-    bool start()
-    {
-        QString error;
-        if (radio.Start(&error))
-            return true;
-        qWarning("%s", qPrintable(error));
-        return false;
-    }
-};
-
 // How a dialog is closed by the user.
 enum class CloseBy { CancelButton, CloseBox };
 
@@ -194,7 +178,7 @@ private slots:
         QFETCH(CloseBy, how);
         TRadioSim sim(QStringLiteral("6842"));
         sim.SetMemory(sourceMemory());
-        PacedBench bench(sim);
+        PtyBench bench(sim, true); // paced: still reading when the dialog closes
         QVERIFY(bench.start());
         ReadDialogRun run(NewWorkspace(1), bench.radio.DevicePath(), &bench.line);
         const Snapshot before(*run.ws);
@@ -280,7 +264,7 @@ private slots:
 
     void cancelInTheMiddleOfAWrite()
     {
-        PacedBench bench{TRadioSim(QStringLiteral("6842"))};
+        PtyBench bench(TRadioSim(QStringLiteral("6842")), true); // paced: still writing when cancelled
         QVERIFY(bench.start());
         WriteDialogRun run(FilledWorkspace(), bench.radio.DevicePath(), &bench.line);
         CloseWhenBarReaches(*run.dialog, 4, CloseBy::CancelButton);

@@ -151,12 +151,13 @@ inline int FrameIndex(const QList<QByteArray> &frames, char command, int address
     return -1;
 }
 
-// A simulated radio on a pseudo-terminal (pacing off) and the program's
-// line to it.
+// A simulated radio on a pseudo-terminal and the program's line to it.
+// Pacing off answers at once; on, every byte takes its line time, so that a
+// transfer lasts long enough to be interrupted in the middle.
 struct PtyBench {
     TPtyRadio radio;
     TQtSerialLine line;
-    explicit PtyBench(const TRadioSim &sim) : radio(sim, false) {}
+    explicit PtyBench(const TRadioSim &sim, bool pacing = false) : radio(sim, pacing) {}
     bool start()
     {
         QString error;
