@@ -52,21 +52,28 @@ TfSetPort::TfSetPort(TALL &all, QWidget *parent, TPortScan scan)
 
     lbPermission = new QLabel(
         QStringLiteral("A serial port is present that you may not open. Join the dialout group "
-                       "(sudo usermod -aG dialout $USER), then log out and in again."),
+                       "with this command, then log out and in again:"),
         this);
     lbPermission->setObjectName(QStringLiteral("lbPermission"));
     lbPermission->setWordWrap(true);
     lbPermission->setFixedWidth(HintWidth);
     lbPermission->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The command on a line of its own, never broken, to be copied as it is.
+    lbPermissionCommand = new QLabel(QStringLiteral("sudo usermod -aG dialout $USER"), this);
+    lbPermissionCommand->setObjectName(QStringLiteral("lbPermissionCommand"));
+    lbPermissionCommand->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    MarkStaticText(lbPermissionCommand);
     lbPermission->hide();
+    lbPermissionCommand->hide();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(lbName, 0, 0);
     grid->addWidget(cbCom, 0, 1);
     grid->addWidget(lbDevice, 1, 1);
     grid->addWidget(lbPermission, 2, 0, 1, 2);
+    grid->addWidget(lbPermissionCommand, 3, 0, 1, 2);
     auto *buttons = NewOkCancelRow(btnOk, btnCancel, this);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -111,7 +118,9 @@ void TfSetPort::FormShow()
             cbCom->setCurrentIndex(found);
     }
     cbComChange();
-    lbPermission->setVisible(AnyPortWithoutPermission(ports));
+    const bool forbidden = AnyPortWithoutPermission(ports);
+    lbPermission->setVisible(forbidden);
+    lbPermissionCommand->setVisible(forbidden);
 }
 
 void TfSetPort::cbComChange()

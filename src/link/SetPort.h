@@ -48,6 +48,7 @@ private:
     QComboBox *cbCom;
     QLabel *lbDevice;
     QLabel *lbPermission;
+    QLabel *lbPermissionCommand; // static text
     QPushButton *btnOk;
     QPushButton *btnCancel;
 };

@@ -109,6 +109,7 @@ private slots:
         QCOMPARE(port.cbCom->currentText(), selected);
         QCOMPARE(port.lbDevice->text(), device);
         QCOMPARE(port.lbPermission->isVisible(), hint);
+        QCOMPARE(port.dialog.findChild<QLabel *>(QStringLiteral("lbPermissionCommand"))->isVisible(), hint);
         port.click("btnOk");
         QVERIFY(!port.dialog.isVisible());
         QCOMPARE(port.all.PortName, afterOk);
