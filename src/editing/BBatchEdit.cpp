@@ -136,6 +136,10 @@ TfBBatchEdit::TfBBatchEdit(TWorkspace &ws, TMsgBox &box, QWidget *parent)
     directions->addStretch();
     grid->addLayout(directions, row++, 0, 1, 2);
     grid->addLayout(NewOkCancelRow(btnOk, btnCancel, this), row, 0, 1, 2);
+    // Ok overwrites a run of channels (all of them at first) and cannot be
+    // undone: Enter in a field must not press it. Only Ok itself, focused,
+    // clicked or by its shortcut, fills.
+    btnOk->setDefault(false);
     grid->setColumnStretch(1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     pPd->setEnabled(false);

@@ -238,7 +238,9 @@ void TfBInfoEdit::eSendPropertiesEditValueChanged()
             eSend->SetValueText(FrequencyText(RoundToStep(checked.value)));
             // On to the next field, its text selected as Tab selects it, so
             // that typing replaces the tone instead of adding to it.
-            if (eSend->hasFocus())
+            // (A range message in between has taken the window's focus for a
+            // while: what counts is where the focus stands in this window.)
+            if (focusWidget() == eSend)
                 m_fields->cbQT->setFocus(Qt::TabFocusReason);
         } else {
             m_box.MsgBox(m_ws.Language.Caution, m_ws.Language.ErrRange, MsgInformation);

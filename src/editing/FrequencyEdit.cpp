@@ -50,8 +50,9 @@ bool TFrequencyEdit::focusNextPrevChild(bool next)
 {
     Commit();
     // The commit may have placed the focus itself (TX hands it to the decode
-    // tone): that is where Tab goes then.
-    if (!hasFocus())
+    // tone): that is where Tab goes then. A range message shown by the
+    // commit only takes the focus while it is up.
+    if (window()->focusWidget() != this)
         return true;
     return QLineEdit::focusNextPrevChild(next);
 }

@@ -50,15 +50,25 @@ void TToneSelector::Normalise(const QString &noneText)
 
 QString TToneSelector::CellText(const QString &noneText) const
 {
-    return IsNone(noneText) ? noneText : CheckToneText(currentText().trimmed());
+    if (IsNone(noneText))
+        return noneText;
+    // A tone shown from the table and left alone goes back as it was: a
+    // write-back caused by another field changes no tone the user did not
+    // touch.
+    if (currentText() == m_shownCell)
+        return m_shownCell;
+    return CheckToneText(currentText().trimmed());
 }
 
 void TToneSelector::ShowCell(const QString &cellText, const QString &noneText)
 {
-    if (cellText.trimmed().isEmpty() || cellText == noneText)
+    if (cellText.trimmed().isEmpty() || cellText == noneText) {
         Show(0, itemText(0));
-    else
+        m_shownCell.clear();
+    } else {
         Show(findText(cellText), cellText);
+        m_shownCell = cellText;
+    }
 }
 
 void TToneSelector::SetTyped(const QString &text)
@@ -87,7 +97,10 @@ bool TToneSelector::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
-        if (watched != lineEdit())
+        // The keyboard's keys come to the list, which has the focus and hands
+        // them to its line edit directly, past this filter; a key sent to the
+        // line edit itself comes here through the line edit.
+        if (watched != this && watched != lineEdit())
             break;
         auto *key = static_cast<QKeyEvent *>(event);
         if (RefusesKey(*key, IsToneKey))

@@ -19,7 +19,8 @@ public:
     // The exit rule: a blank text or the none text goes to item 0; any other
     // text becomes CheckToneText of itself, blanks removed. Reports nothing.
     void Normalise(const QString &noneText);
-    // What the field puts into a tone cell: noneText for no tone, otherwise
+    // What the field puts into a tone cell: noneText for no tone, the cell's
+    // own text while the field still shows it as ShowCell put it, otherwise
     // the normalised tone, so that a text still being typed never reaches
     // the table as it is.
     QString CellText(const QString &noneText) const;
@@ -41,5 +42,6 @@ protected:
 private:
     void Show(int index, const QString &text);
 
-    QString m_reported; // the text the window has seen
+    QString m_reported;  // the text the window has seen
+    QString m_shownCell; // the tone cell ShowCell showed, empty for none
 };

@@ -49,10 +49,11 @@ struct Dialog {
     void Click(const char *name) const { QTest::mouseClick(Get<QAbstractButton>(name), Qt::LeftButton); }
     void Type(const char *name, const QString &text) const
     {
-        QWidget *field = Get(name);
-        if (auto *box = qobject_cast<QComboBox *>(field))
-            field = box->lineEdit();
-        field->setFocus();
+        // Keys go where the keyboard sends them: to the widget with the
+        // focus (a tone selector, not its line edit).
+        Get(name)->setFocus();
+        QWidget *field = QApplication::focusWidget();
+        QVERIFY(field);
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, text);
@@ -93,6 +94,8 @@ private slots:
     void startFieldsCutOntoTheStep();
     void typedTonesAreNormalised_data();
     void typedTonesAreNormalised();
+    void enterFillsNothing_data();
+    void enterFillsNothing();
     void doubleClickPicksATone();
     void itemZeroWritesTheTablesNoneText();
     void lookInBothLanguages();
@@ -304,18 +307,48 @@ void TestBatchEdit::typedTonesAreNormalised()
     QFETCH(QString, stored);
     Dialog d;
     d.Start("460", "460");
-    QLineEdit *line = d.List("cbDQT")->lineEdit();
-    line->setFocus();
+    QComboBox *box = d.List("cbDQT");
+    box->setFocus();
+    QWidget *line = QApplication::focusWidget(); // where the keyboard's keys go
+    QCOMPARE(line, box);
     QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(line, typed);
     if (enter) {
+        // Enter takes the typed tone and nothing more: it fills no channel.
         QTest::keyClick(line, Qt::Key_Enter);
-        QCOMPARE(line->text(), stored);
-        QCOMPARE(d.store.Text(Col::ColEnc, 2), QString()); // nothing written yet
+        QCOMPARE(box->currentText(), stored);
+        QCOMPARE(d.store.Text(Col::ColEnc, 2), QString());
+        QCOMPARE(d.store.Text(Col::ColRx, 2), QString());
     }
     d.Click("btnOk");
     QCOMPARE(d.store.Text(Col::ColEnc, 2), stored);
     QCOMPARE(d.store.Text(Col::ColEnc, 17), stored);
+}
+
+// Ok overwrites a run of channels, all of them at first: Enter in a field
+// never presses it. Ok focused takes Enter as a button does.
+void TestBatchEdit::enterFillsNothing_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("From") << "seFrom";
+    QTest::newRow("W/N list") << "cbkz";
+    QTest::newRow("check box") << "chsmtj";
+    QTest::newRow("all channels") << "rall";
+}
+
+void TestBatchEdit::enterFillsNothing()
+{
+    QFETCH(QString, field);
+    Dialog d;
+    d.Start("460", "460");
+    d.Get(qPrintable(field))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(d.store.Text(Col::ColRx, 2), QString());
+    QVERIFY(d.dlg.isVisible());
+
+    d.Get("btnOk")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(d.store.Text(Col::ColRx, 2), QStringLiteral("460.00000"));
 }
 
 void TestBatchEdit::doubleClickPicksATone()

@@ -54,9 +54,13 @@ struct Dialog {
 };
 
 // Replaces a field's text by typing and commits it with Enter.
-void TypeAndEnter(QWidget *field, const QString &text)
+void TypeAndEnter(QWidget *widget, const QString &text)
 {
-    field->setFocus();
+    // Keys go where the keyboard sends them: to the widget with the focus
+    // (a tone selector, not its line edit).
+    widget->setFocus();
+    QWidget *field = QApplication::focusWidget();
+    QVERIFY(field);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
@@ -86,6 +90,7 @@ private slots:
     void clearingTxDropsTheEncodeTone();
     void typedTones_data();
     void typedTones();
+    void untouchedTonesStayAsTheyWere();
     void optionChecks_data();
     void optionChecks();
     void steppingAwayAndBack();
@@ -264,8 +269,9 @@ void TestInfoEdit::typedTones()
     d.store.SetText(Col::ColEnc, 2, "77.0");
     d.Open(1);
     QComboBox *box = d.List(qPrintable(selector));
-    QLineEdit *line = box->lineEdit();
-    line->setFocus();
+    box->setFocus();
+    QWidget *line = QApplication::focusWidget(); // where the keyboard's keys go
+    QCOMPARE(line, box);
     QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(line, Qt::Key_Backspace);
     QTest::keyClicks(line, typed);
@@ -280,6 +286,22 @@ void TestInfoEdit::typedTones()
     QCOMPARE(box->currentText(), stored);
     QCOMPARE(d.store.Text(col == Col::ColDec ? Col::ColEnc : Col::ColDec, 2), QStringLiteral("77.0"));
     QVERIFY(d.ws->All.Modified);
+}
+
+// Tones a radio or a data file brought that the tone rules would rewrite
+// (below 30 Hz, a DCS code of no octal form) stay as they are when another
+// field of the channel is changed: only a tone the user typed is normalised.
+void TestInfoEdit::untouchedTonesStayAsTheyWere()
+{
+    Dialog d;
+    TypeChannel(*d.ws, 1, "460");
+    d.store.SetText(Col::ColDec, 2, "25.0");
+    d.store.SetText(Col::ColEnc, 2, "D891N");
+    d.Open(1);
+    QTest::mouseClick(d.Get<QCheckBox>("chsmtj"), Qt::LeftButton);
+    QCOMPARE(d.store.Text(Col::ColScanAdd, 2), QStringLiteral("Yes"));
+    QCOMPARE(d.store.Text(Col::ColDec, 2), QStringLiteral("25.0"));
+    QCOMPARE(d.store.Text(Col::ColEnc, 2), QStringLiteral("D891N"));
 }
 
 void TestInfoEdit::optionChecks_data()
