@@ -82,13 +82,26 @@ bool TfEmbeddedMessage::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+namespace {
+// Shows a message exactly as stored, even with characters the edit does not
+// take: what Ok keeps for an untouched edit is what the user saw. The filter
+// is for what the user brings in.
+void ShowStored(QLineEdit *edit, const QString &text)
+{
+    const QValidator *filter = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(filter);
+}
+} // namespace
+
 void TfEmbeddedMessage::FormShow()
 {
     const TALL &all = m_ws.All;
     if (all.LanguageIndex > 0)
         TranslateWindow(this, LanguageFilePath(all.AppFolder, all.LanguageName), true);
-    edEMA->setText(m_ws.EnMsg.MessageA);
-    edEMB->setText(m_ws.EnMsg.MessageB);
+    ShowStored(edEMA, m_ws.EnMsg.MessageA);
+    ShowStored(edEMB, m_ws.EnMsg.MessageB);
     m_editedA = false;
     m_editedB = false;
 }

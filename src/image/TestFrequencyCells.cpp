@@ -60,8 +60,10 @@ void TTestFrequencyCells::setModelData(QWidget *editor, QAbstractItemModel *,
                                        const QModelIndex &index) const
 {
     auto *line = qobject_cast<QLineEdit *>(editor);
-    // An incomplete text (a lone ".") leaves the cell as it was.
-    if (line && line->hasAcceptableInput() && m_commit)
+    // An incomplete text (a lone ".") leaves the cell as it was; so does
+    // entering a cell and leaving it as it stood, which is no edit (no range
+    // warning again, no closing message).
+    if (line && line->hasAcceptableInput() && m_commit && line->text() != index.data(Qt::EditRole).toString())
         m_commit(index, line->text());
 }
 

@@ -87,18 +87,23 @@ void TTransferFlowPrivate::portError(bool closeView)
 {
     newAttempt();
     engine.EndAttempt();
+    // The dialog closes CloseTime after the message has been read, not while
+    // it is still up in front of it.
+    const auto settled = [this, closeView] {
+        settle(TTransferOutcome::PortError);
+        if (!closeView)
+            return;
+        closeTime.Start(CloseTime, [this] {
+            line.Close();
+            view.CloseView();
+        });
+    };
     if (!errShown) {
         errShown = true;
-        ask(ws.Language.LPortError, MsgInformation, [this](int) { settle(TTransferOutcome::PortError); });
+        ask(ws.Language.LPortError, MsgInformation, [settled](int) { settled(); });
     } else {
-        settle(TTransferOutcome::PortError);
+        settled();
     }
-    if (!closeView)
-        return;
-    closeTime.Start(CloseTime, [this] {
-        line.Close();
-        view.CloseView();
-    });
 }
 
 void TTransferFlowPrivate::post(std::function<void()> step)

@@ -126,6 +126,7 @@ private slots:
     void untouchedMessagesKeepTheirCharacters()
     {
         TOpened t("A-B.C", "x-y");
+        QCOMPARE(t.edEMA->text(), QString("A-B.C")); // shown as it is stored
         QTest::keyClicks(t.edEMB, "Z");
         t.Click("btnOk");
         QCOMPARE(t.ws->EnMsg.MessageA, QString("A-B.C"));

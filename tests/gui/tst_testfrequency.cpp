@@ -205,6 +205,24 @@ private slots:
         QCOMPARE(t.ws->TestFre.TxFreq[1], QString("460.10000"));
     }
 
+    // Entering a cell and leaving it unchanged is no edit: no range warning
+    // for an out-of-band start value, no closing message.
+    void enteringAndLeavingACellIsNoEdit()
+    {
+        TOpened t;
+        for (int pair : {2, 7}) { // 440.05000 lies outside the band; 7 is empty
+            QTableWidgetItem *cell = t.grid->item(pair - 1, RxColumn);
+            t.grid->setCurrentItem(cell);
+            t.grid->editItem(cell);
+            QPointer<QLineEdit> editor = t.grid->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_VERIFY(!editor);
+        }
+        t.Click("btnCancel");
+        QVERIFY(t.box.shown.isEmpty());
+    }
+
     void closingAfterAnEditTellsOnce_data()
     {
         QTest::addColumn<QString>("how"); // "btnOk", "btnCancel", "close", "escape"

@@ -164,10 +164,19 @@ private slots:
         if (refuse)
             line.failOpen = TOpenError::Busy;
         ReadRun run(line, port);
+        // The user reads the box for a while: the dialog behind it stays
+        // until it is answered, and closes 300 ms after.
+        int closesWhileShown = -1;
+        run.box.whileShown = [&](const ScriptedMsgBox::Shown &) {
+            RunFor(600);
+            closesWhileShown = run.view.closes;
+        };
         run.flow->Show();
         QVERIFY(run.waitSettled());
+        QCOMPARE(closesWhileShown, 0);
         QCOMPARE(run.flow->Outcome(), TTransferOutcome::PortError);
         QCOMPARE(run.box.texts(), QStringList{run.ws->Language.LPortError});
+        QCOMPARE(run.view.closes, 0);
         QVERIFY(RunUntil([&] { return run.view.closes == 1; }, kSettleMs));
         QVERIFY(line.sent.isEmpty());
     }

@@ -5,6 +5,7 @@
 #include "localisation/MsgBox.h"
 
 #include <QList>
+#include <functional>
 #include <QString>
 
 class ScriptedMsgBox : public TMsgBox {
@@ -20,6 +21,9 @@ public:
     QList<int> answers;
     int defaultAnswer = IdNo;
     QList<Shown> shown;
+    // Runs while a box is up, before it is answered: a real box keeps the
+    // event loop turning for as long as the user reads it.
+    std::function<void(const Shown &)> whileShown;
 
     int MsgBox(const QString &caption, const QString &text, int kind) override;
 
