@@ -67,6 +67,11 @@ TfChInfo::TfChInfo(TWorkspace &ws, TMsgBox &box, QWidget *parent)
 TfChInfo::~TfChInfo()
 {
     m_ws.Channels.SetMessageBox(nullptr, nullptr);
+    // The selectors' filter watches the five lists, which go with the grid's
+    // viewport before the filter itself would: it goes first, so that no
+    // event of a list being destroyed reaches it.
+    delete m_selectors;
+    m_selectors = nullptr;
 }
 
 QTableView *TfChInfo::Grid() const
