@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <algorithm>
@@ -240,8 +241,10 @@ void TfBInfoEdit::eSendPropertiesEditValueChanged()
             // that typing replaces the tone instead of adding to it.
             // (A range message in between has taken the window's focus for a
             // while: what counts is where the focus stands in this window.)
-            if (focusWidget() == eSend)
+            if (focusWidget() == eSend) {
                 m_fields->cbQT->setFocus(Qt::TabFocusReason);
+                m_fields->cbQT->lineEdit()->selectAll(); // also when a message was up
+            }
         } else {
             m_box.MsgBox(m_ws.Language.Caution, m_ws.Language.ErrRange, MsgInformation);
             eSend->SetValueText(m_ws.Channels.Text(Col::ColTx, Row()));

@@ -54,5 +54,10 @@ bool TFrequencyEdit::focusNextPrevChild(bool next)
     // commit only takes the focus while it is up.
     if (window()->focusWidget() != this)
         return true;
-    return QLineEdit::focusNextPrevChild(next);
+    const bool moved = QLineEdit::focusNextPrevChild(next);
+    // The next field's text selected, as Tab leaves it, also when a message
+    // was up: the window then gives the focus back without selecting.
+    if (auto *field = qobject_cast<QLineEdit *>(window()->focusWidget()); field && field != this)
+        field->selectAll();
+    return moved;
 }

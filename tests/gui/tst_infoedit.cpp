@@ -95,6 +95,7 @@ private slots:
     void optionChecks();
     void steppingAwayAndBack();
     void tabThroughANewChannel();
+    void tabAfterARangeMessage();
     void typedChannelNumberIsLimited_data();
     void typedChannelNumberIsLimited();
     void doubleClickPicksATone();
@@ -388,6 +389,36 @@ void TestInfoEdit::tabThroughANewChannel()
     QCOMPARE(d.Channel()->value(), 3);
     QCOMPARE(d.Texts(4).mid(1, 4), (QStringList{"461.01250", "466.01250", "127.3", "None"}));
     QVERIFY(d.box.shown.isEmpty());
+}
+
+// A range message takes the window's focus while it is up (here another
+// window stands in for it): the Tab that committed still lands in the next
+// field, and typing there replaces its text.
+void TestInfoEdit::tabAfterARangeMessage()
+{
+    Dialog d;
+    d.Open(3);
+    QWidget message;
+    d.box.whileShown = [&](const ScriptedMsgBox::Shown &) {
+        message.show();
+        message.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&message));
+        message.hide();
+        d.dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.dlg.get()));
+    };
+    d.Rx()->setFocus();
+    QTest::keyClicks(d.Rx(), "445"); // outside the band 450 - 470: OutRange
+    QTest::keyClick(d.Rx(), Qt::Key_Tab);
+    QCOMPARE(d.box.texts(), QStringList{d.ws->Language.OutRange});
+    QCOMPARE(QApplication::focusWidget(), d.Tx());
+    QTest::keyClicks(d.Tx(), "446");
+    QTest::keyClick(d.Tx(), Qt::Key_Tab);
+    QCOMPARE(d.Texts(4).mid(1, 2), (QStringList{"445.00000", "446.00000"}));
+    QCOMPARE(QApplication::focusWidget(), d.List("cbQT"));
+    QTest::keyClicks(d.List("cbQT"), "88.5");
+    QTest::keyClick(d.List("cbQT"), Qt::Key_Tab);
+    QCOMPARE(d.Texts(4).at(3), QStringLiteral("88.5"));
 }
 
 void TestInfoEdit::typedChannelNumberIsLimited_data()
