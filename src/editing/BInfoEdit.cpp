@@ -4,7 +4,6 @@
 #include "editing/ChannelFields.h"
 #include "editing/ChannelSpinBox.h"
 #include "editing/FrequencyEdit.h"
-#include "editing/ToneOption.h"
 #include "editing/ToneSelector.h"
 #include "image/FrequencyRange.h"
 #include "image/ValueFormats.h"
@@ -274,20 +273,14 @@ void TfBInfoEdit::cbDQTExit()
 
 void TfBInfoEdit::cbQTDblClick()
 {
-    const QString picked = TfToneOption::Pick(m_ws.All, this);
-    if (picked.isEmpty())
-        return;
-    m_fields->cbQT->SetTyped(picked);
-    cbQTExit();
+    if (m_fields->cbQT->PickTone(m_ws.All, this))
+        cbQTExit();
 }
 
 void TfBInfoEdit::cbDQTDblClick()
 {
-    const QString picked = TfToneOption::Pick(m_ws.All, this);
-    if (picked.isEmpty())
-        return;
-    m_fields->cbDQT->SetTyped(picked);
-    cbDQTExit();
+    if (m_fields->cbDQT->PickTone(m_ws.All, this))
+        cbDQTExit();
 }
 
 void TfBInfoEdit::cbkzChange()

@@ -1,6 +1,7 @@
 #include "editing/ToneSelector.h"
 
 #include "editing/KeyFilters.h"
+#include "editing/ToneOption.h"
 #include "image/ValueFormats.h"
 #include "localisation/Translate.h"
 
@@ -75,6 +76,15 @@ void TToneSelector::SetTyped(const QString &text)
 {
     const QSignalBlocker quiet(this);
     setEditText(text);
+}
+
+bool TToneSelector::PickTone(const TALL &all, QWidget *parent)
+{
+    const QString picked = TfToneOption::Pick(all, parent);
+    if (picked.isEmpty())
+        return false;
+    SetTyped(picked);
+    return true;
 }
 
 void TToneSelector::Show(int index, const QString &text)

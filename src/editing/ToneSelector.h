@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 
+struct TALL;
+
 class TToneSelector : public QComboBox {
     Q_OBJECT
 public:
@@ -29,6 +31,10 @@ public:
     void ShowCell(const QString &cellText, const QString &noneText);
     // Puts text into the field (a picked tone) without reporting it.
     void SetTyped(const QString &text);
+    // Opens the tone picker over parent; a tone picked becomes the field's
+    // text (not reported) and true is returned. Closed without a pick: false,
+    // the field as it was.
+    bool PickTone(const TALL &all, QWidget *parent);
     // Reports a typed text that has not been reported yet.
     void Commit();
 
