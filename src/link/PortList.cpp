@@ -110,9 +110,14 @@ int PortNumber(const QString &portName)
     return ok ? number : -1;
 }
 
+bool NamesDevice(const QString &portName)
+{
+    return portName.startsWith(u'/');
+}
+
 QString DeviceOfPortName(const QString &portName)
 {
-    if (portName.startsWith(u'/'))
+    if (NamesDevice(portName))
         return portName;
     const int number = PortNumber(portName);
 #ifdef Q_OS_LINUX

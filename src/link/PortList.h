@@ -33,6 +33,9 @@ void ListPorts(QStringList *list);
 // ("COM12" 12, "Com1" 1); -1 when there is none.
 int PortNumber(const QString &portName);
 
+// Whether a port name names a device directly ("/dev/pts/4"): such a name is
+// in no port list and keeps its case.
+bool NamesDevice(const QString &portName);
 // The device to open for a port name: "COM33" -> "/dev/ttyUSB0" on Linux,
 // "/dev/pts/4" -> "/dev/pts/4". Empty when the name gives no device.
 QString DeviceOfPortName(const QString &portName);

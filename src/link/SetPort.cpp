@@ -19,11 +19,6 @@ constexpr int KeepItems = -2;
 constexpr int ListMinimumWidth = 180; // wide enough for the caption to fit the title bar
 constexpr int HintWidth = 360;
 
-bool NamesDevice(const QString &portName)
-{
-    return portName.startsWith(u'/');
-}
-
 // "/dev/ttyUSB0  FT232R USB UART"
 QString DeviceText(const TPortEntry &entry)
 {

@@ -241,7 +241,7 @@ void TfMainFrm::CheckPort()
     // A device named by its path (a pseudo-terminal of the simulated radio,
     // an adapter outside the COM numbering) is never in the list and would
     // not survive upper case: it stays while it exists.
-    if (all.PortName.startsWith(u'/') && QFileInfo::exists(all.PortName))
+    if (NamesDevice(all.PortName) && QFileInfo::exists(all.PortName))
         return;
     all.PortName = all.PortName.toUpper();
     m_ports->setCurrentIndex(m_ports->findText(all.PortName, Qt::MatchExactly | Qt::MatchCaseSensitive));
