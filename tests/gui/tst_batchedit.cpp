@@ -2,6 +2,7 @@
 // step, direction, the run of channels, and what a fill leaves in the
 // channel table.
 
+#include "Keyboard.h"
 #include "DialogPictures.h"
 #include "ToneOptionDriver.h"
 #include "support/Fixtures.h"
@@ -21,8 +22,6 @@
 using Col = TChannelStore::Column;
 
 namespace {
-
-const QString kShare = QStringLiteral(ORVEL_SHARE_DIR "/");
 
 // The UHF model: model limits 300..650, band 450..470, 16 channels.
 struct Dialog {
@@ -47,18 +46,7 @@ struct Dialog {
     QComboBox *List(const char *name) const { return Get<QComboBox>(name); }
     QSpinBox *Spin(const char *name) const { return Get<QSpinBox>(name); }
     void Click(const char *name) const { QTest::mouseClick(Get<QAbstractButton>(name), Qt::LeftButton); }
-    void Type(const char *name, const QString &text) const
-    {
-        // Keys go where the keyboard sends them: to the widget with the
-        // focus (a tone selector, not its line edit).
-        Get(name)->setFocus();
-        QWidget *field = QApplication::focusWidget();
-        QVERIFY(field);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Enter);
-    }
+    void Type(const char *name, const QString &text) const { TypeAndEnter(Get(name), text); }
     void Start(const QString &rx, const QString &tx) const
     {
         Type("eReceive", rx);

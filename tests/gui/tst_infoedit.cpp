@@ -2,6 +2,7 @@
 // fields, stepping through the channels, ticking the options, and what each
 // accepted change leaves in the channel table.
 
+#include "Keyboard.h"
 #include "DialogPictures.h"
 #include "ToneOptionDriver.h"
 #include "support/Fixtures.h"
@@ -53,26 +54,9 @@ struct Dialog {
     QStringList Hiddens(int row) const { return RowHiddens(store, row); }
 };
 
-// Replaces a field's text by typing and commits it with Enter.
-void TypeAndEnter(QWidget *widget, const QString &text)
-{
-    // Keys go where the keyboard sends them: to the widget with the focus
-    // (a tone selector, not its line edit).
-    widget->setFocus();
-    QWidget *field = QApplication::focusWidget();
-    QVERIFY(field);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Enter);
-}
-
 void StepTo(QSpinBox *spin, int channel)
 {
-    spin->setFocus();
-    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(spin, QString::number(channel));
-    QTest::keyClick(spin, Qt::Key_Enter);
+    TypeAndEnter(spin, QString::number(channel));
 }
 
 } // namespace
