@@ -10,6 +10,7 @@
 #include "core/MessageTable.h"
 #include "editing/ChannelStore.h"
 #include "image/AllClass.h"
+#include "mainwindow/ReportData.h"
 
 struct TWorkspace {
     TMacList Models;
@@ -20,6 +21,8 @@ struct TWorkspace {
     TFrqList Bands;
     TLanguage Language;
     TChannelStore Channels{All};
+    // The report's datasets, rebuilt at every print or preview.
+    TReportData Report;
 
     TWorkspace() = default;
     TWorkspace(const TWorkspace &) = delete;

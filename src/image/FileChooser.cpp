@@ -46,3 +46,8 @@ QString TDialogFileChooser::ChooseSaveFile()
     m_lastFolder = QFileInfo(path).absolutePath();
     return path;
 }
+
+QString TDialogFileChooser::ChooseReportFile()
+{
+    return {}; // to be built with the report export
+}

@@ -26,6 +26,9 @@ public:
     // The file to save to, ".dat" appended to a name typed without an
     // extension; empty when the user cancels.
     virtual QString ChooseSaveFile() = 0;
+    // The PDF file to export the report to, ".pdf" appended to a name typed
+    // without an extension; empty when the user cancels.
+    virtual QString ChooseReportFile() = 0;
 };
 
 // The open and save dialogs (odOpen, sdSave) over the given parent window.
@@ -35,6 +38,7 @@ public:
     void SetParent(QWidget *parent);
     QString ChooseOpenFile() override;
     QString ChooseSaveFile() override;
+    QString ChooseReportFile() override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -10,8 +10,10 @@ class ScriptedFileChooser : public TFileChooser {
 public:
     QStringList openAnswers; // in order; empty once used up means Cancel
     QStringList saveAnswers;
+    QStringList reportAnswers;
     int openAsked = 0;
     int saveAsked = 0;
+    int reportAsked = 0;
 
     QString ChooseOpenFile() override
     {
@@ -22,5 +24,10 @@ public:
     {
         ++saveAsked;
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    QString ChooseReportFile() override
+    {
+        ++reportAsked;
+        return reportAnswers.isEmpty() ? QString() : reportAnswers.takeFirst();
     }
 };

@@ -1,0 +1,30 @@
+#pragma once
+// Paints the report of the two datasets onto a printer, a PDF or the
+// preview: on every page the header (title, print date and time, the three
+// label rows of myMain between two lines), the bands of the page and the
+// page number. The template's font is SimSun; where it is missing a CJK
+// font of the same kind stands in, so Chinese texts print.
+
+#include <QDateTime>
+#include <QString>
+
+class QPagedPaintDevice;
+struct TReportData;
+
+// Letter page and the template's margins, set on device before a print
+// dialog or preview shows it.
+void UseReportPage(QPagedPaintDevice &device);
+
+// Paints every page of data onto device (not yet painted on), in the
+// device's current page layout; positions are scaled from report units to
+// the device's resolution, and down to the printable width when a page is
+// narrower than the template. printedAt gives the date ("yyyy/MM/dd") and
+// time ("hh:mm:ss") of the page header. False when the device cannot be
+// painted on (an output file that cannot be written).
+bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDateTime &printedAt);
+
+// Writes the report to a PDF file at path on the report page. Written to a
+// temporary file first and renamed into place, so a failure leaves an
+// existing file whole. False with *error saying why.
+bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTime &printedAt,
+                    QString *error);
