@@ -10,7 +10,7 @@ build="$root/build"
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev qt6-svg-dev
-    fonts-noto-cjk
+    fonts-noto-cjk poppler-utils
 )
 
 missing=()

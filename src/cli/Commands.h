@@ -11,3 +11,5 @@ int RunPorts(const QStringList &arguments);
 int RunSimulate(const QStringList &arguments);
 int RunRead(const QStringList &arguments);
 int RunWrite(const QStringList &arguments);
+// Needs a QApplication (main() makes one, on the offscreen platform).
+int RunReport(const QStringList &arguments);

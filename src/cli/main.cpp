@@ -3,13 +3,51 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
+
+namespace {
+
+// The command is the first argument that is not an option.
+bool RunsReport(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-')
+            return std::strcmp(argv[i], "report") == 0;
+    }
+    return false;
+}
+
+// The offscreen platform chatters about what it cannot do for windows that
+// nobody sees; the command's own failures go to stderr by other means.
+void KeepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// The report paints with the fonts and widgets of the desktop program, which
+// need the graphical application object; the offscreen platform gives them
+// without a display. Every other command stays a console program.
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char **argv)
+{
+    if (!RunsReport(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepOnlyCriticalMessages);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvel-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
 
@@ -21,6 +59,7 @@ int main(int argc, char **argv)
         {QStringLiteral("simulate"), RunSimulate},
         {QStringLiteral("read"), RunRead},
         {QStringLiteral("write"), RunWrite},
+        {QStringLiteral("report"), RunReport},
     };
 
     QCommandLineParser parser;
@@ -37,11 +76,13 @@ int main(int argc, char **argv)
         "                                     a simulated radio on a pseudo-terminal\n"
         "  read --port PORT -o FILE.dat       read the radio into a data file\n"
         "  write --port PORT FILE.dat [--force] [--verify]\n"
-        "                                     write a data file into the radio\n\n"
+        "                                     write a data file into the radio\n"
+        "  report FILE.dat -o report.pdf [--language English|Chinese]\n"
+        "                                     the printed report of a data file as PDF\n\n"
         "orvel-cli COMMAND --help tells more about a command."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, export or import."));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, export, import, ports, simulate, read, write or report."));
     // Only the command is looked at here; its options are its own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parser.parse(QCoreApplication::arguments())) {

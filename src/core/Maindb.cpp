@@ -38,3 +38,21 @@ void DataModuleCreate(TWorkspace &ws, const QString &appFolder)
 {
     DataModuleCreate(ws, appFolder, SettingsPathsFor(WithFinalSlash(appFolder)));
 }
+
+bool UseLanguage(TWorkspace &ws, const QString &settingsPath, const QString &name, QString *error)
+{
+    QStringList displayNames;
+    QStringList fileNames;
+    LoadLanguageList(settingsPath, ws.All.LanguageName, displayNames, fileNames);
+    const qsizetype index = fileNames.indexOf(name);
+    if (index < 0) {
+        if (error)
+            *error = QStringLiteral("unknown language \"%1\"; the language list has: %2")
+                         .arg(name, fileNames.join(QStringLiteral(", ")));
+        return false;
+    }
+    ws.All.LanguageName = name;
+    ws.All.LanguageIndex = int(index);
+    LoadMessages(ws.Language, ws.All.AppFolder, name);
+    return true;
+}

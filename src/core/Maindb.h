@@ -23,3 +23,9 @@ QString AppFolderOf(const QString &applicationFilePath);
 void DataModuleCreate(TWorkspace &ws, const QString &appFolder, const TSettingsPaths &settings);
 // The same with the settings file found by SettingsPathsFor(appFolder).
 void DataModuleCreate(TWorkspace &ws, const QString &appFolder);
+
+// Starts in the language whose file name is name (as if chosen in the
+// language dialog): LanguageName, LanguageIndex and the message table. False
+// with *error when the language list of the settings file at settingsPath
+// has no such name; nothing changes then.
+bool UseLanguage(TWorkspace &ws, const QString &settingsPath, const QString &name, QString *error);

@@ -47,7 +47,23 @@ QString TDialogFileChooser::ChooseSaveFile()
     return path;
 }
 
+namespace {
+constexpr QStringView ReportFilter = u"PDF (*.pdf)";
+constexpr QStringView ReportSuffix = u"pdf";
+} // namespace
+
 QString TDialogFileChooser::ChooseReportFile()
 {
-    return {}; // to be built with the report export
+    QFileDialog dialog(m_parent, QString(), m_lastFolder, ReportFilter.toString());
+    dialog.setObjectName(QStringLiteral("sdReport"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(ReportSuffix.toString());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString path = dialog.selectedFiles().constFirst();
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += u'.' + ReportSuffix.toString();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
 }

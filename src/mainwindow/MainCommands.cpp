@@ -10,6 +10,7 @@
 #include "image/FileCommands.h"
 #include "image/TestFrequency.h"
 #include "localisation/Messages.h"
+#include "localisation/MsgBox.h"
 #include "localisation/SetLanguageDialog.h"
 #include "localisation/Translate.h"
 #include "link/ReadRadio.h"
@@ -21,6 +22,14 @@
 #include "mainwindow/MainFrm.h"
 #include "mainwindow/MdiArea.h"
 #include "mainwindow/ModelChoice.h"
+#include "mainwindow/ReportFill.h"
+#include "mainwindow/ReportLayout.h"
+#include "mainwindow/ReportPreview.h"
+#include "mainwindow/ReportRenderer.h"
+
+#include <QDateTime>
+#include <QPrintDialog>
+#include <QPrinter>
 
 TMainCommands::TMainCommands(TfMainFrm &frame) : m_frame(frame) {}
 
@@ -32,12 +41,8 @@ void TMainCommands::Run(int number)
     case CmdOpen: files.Open(); break;
     case CmdSave: files.Save(); break;
     case CmdSaveAs: files.SaveAs(); break;
-    case CmdPrint:
-        // The report comes with printing: print it here.
-        break;
-    case CmdPrintPreview:
-        // The report comes with printing: preview it here.
-        break;
+    case CmdPrint: PrintReport(false); break;
+    case CmdPrintPreview: PrintReport(true); break;
     case CmdChannelEdit: ChannelEdit(); break;
     case CmdBatchEdit: BatchChannelEdit(); break;
     case CmdFunctionSetting: {
@@ -76,6 +81,51 @@ void TMainCommands::Run(int number)
     case CmdAbout: About(); break;
     default: break;
     }
+}
+
+namespace {
+
+// The pages the report takes on printer's page, so that the print dialog
+// offers no page beyond the last.
+int ReportPageCount(const TReportData &report, const QPrinter &printer)
+{
+    const double pageHeight =
+        printer.pageLayout().paintRect(QPageLayout::Inch).height() * ReportTemplate::UnitsPerInch;
+    return int(PlanReportPages(report.myAdo, ReportBodyHeight(pageHeight)).size());
+}
+
+QString PrintFailedText(const QPrinter &printer)
+{
+    const QString file = printer.outputFileName();
+    return file.isEmpty() ? QStringLiteral("Unable to print the report")
+                          : QStringLiteral("Unable to write to ") + file;
+}
+
+} // namespace
+
+void TMainCommands::PrintReport(bool preview)
+{
+    TMainServices &s = m_frame.Services();
+    // The channel table's editor was closed by the dispatch, so its texts
+    // are the committed ones.
+    FillReport(s.ws, ReportHeaderOf(m_frame));
+    const QDateTime printedAt = QDateTime::currentDateTime();
+    if (preview) {
+        TfReportPreview dialog(s.ws.Report, printedAt, s.chooser, s.box, &m_frame);
+        dialog.exec();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    UseReportPage(printer);
+    QPrintDialog dialog(&printer, &m_frame);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile
+                      | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, ReportPageCount(s.ws.Report, printer));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A print the user asked for and did not get must not pass in silence.
+    if (!RenderReport(s.ws.Report, printer, printedAt))
+        s.box.MsgBox(s.ws.Language.Confirmation, PrintFailedText(printer), MsgInformation);
 }
 
 void TMainCommands::ChannelEdit()

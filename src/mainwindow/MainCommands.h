@@ -20,6 +20,12 @@ public:
     // channel table in the new language.
     void ApplyLanguage();
 
+    // File: Print (preview false) and Print Preview (true). The report's
+    // datasets are rebuilt from the windows as they are now, then shown in
+    // the preview window or printed through the print dialog; cancelling the
+    // dialog prints nothing.
+    void PrintReport(bool preview);
+
 private:
     void Help();
     void About();

@@ -69,6 +69,7 @@ public:
 
     TFileCommands &FileCommands() const;
     TMainServices &Services() { return m_services; }
+    const TMainServices &Services() const { return m_services; }
     TfChInfo *ChInfo() const; // none before the first show
     TMainMdiArea *MdiArea() const { return m_mdi; }
     TStatusPanels *StatusPanels() const { return m_statusBar; }

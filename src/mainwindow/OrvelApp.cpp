@@ -1,7 +1,6 @@
 #include "mainwindow/OrvelApp.h"
 
 #include "core/Maindb.h"
-#include "localisation/Messages.h"
 #include "mainwindow/MainFrm.h"
 
 #include <QApplication>
@@ -36,20 +35,7 @@ TOrvelApp::~TOrvelApp() = default;
 
 bool TOrvelApp::UseLanguage(const QString &name, QString *error)
 {
-    QStringList displayNames;
-    QStringList fileNames;
-    LoadLanguageList(m_settings.readPath, m_ws.All.LanguageName, displayNames, fileNames);
-    const qsizetype index = fileNames.indexOf(name);
-    if (index < 0) {
-        if (error)
-            *error = QStringLiteral("unknown language \"%1\"; the language list has: %2")
-                         .arg(name, fileNames.join(QStringLiteral(", ")));
-        return false;
-    }
-    m_ws.All.LanguageName = name;
-    m_ws.All.LanguageIndex = int(index);
-    LoadMessages(m_ws.Language, m_ws.All.AppFolder, name);
-    return true;
+    return ::UseLanguage(m_ws, m_settings.readPath, name, error);
 }
 
 TfMainFrm &TOrvelApp::ShowMainWindow()

@@ -1,6 +1,101 @@
 #include "mainwindow/ReportData.h"
 
-TReportData::TReportData() : myMain({}), myAdo({}) {}
-void FillMainRow(TMemTable &, const TReportHeader &) {}
-void AppendSettingsRows(TMemTable &, const QString &, const std::vector<TSettingRow> &) {}
-void AppendChannelRows(TMemTable &, const TLanguage &, const TChannelStore &) {}
+#include "core/MessageTable.h"
+#include "editing/ChannelStore.h"
+
+namespace {
+
+using Field = TMemTable::Field;
+using FieldType = TMemTable::FieldType;
+
+constexpr int TitleSize = 20;
+constexpr int TypeNameSize = 20;
+constexpr int LabelSize = 100; // AField .. BValue
+constexpr int BandSize = 30;   // CField .. DValue
+
+Field Text(const char *name, int size)
+{
+    return {QString::fromLatin1(name), FieldType::Text, size};
+}
+
+std::vector<Field> MainFields()
+{
+    using namespace ReportField;
+    return {Text(Title, TitleSize),  Text(AField, LabelSize), Text(AValue, LabelSize),
+            Text(BField, LabelSize), Text(BValue, LabelSize), Text(CField, BandSize),
+            Text(CValue, BandSize),  Text(DField, BandSize),  Text(DValue, BandSize)};
+}
+
+std::vector<Field> RowFields()
+{
+    using namespace ReportField;
+    return {{QString::fromLatin1(TypeId), FieldType::Integer, 0},
+            Text(TypeName, TypeNameSize),
+            Text(AField, LabelSize),
+            Text(AValue, LabelSize),
+            Text(BField, LabelSize),
+            Text(BValue, LabelSize)};
+}
+
+QString Name(const char *field)
+{
+    return QString::fromLatin1(field);
+}
+
+// One body row, every field set (an empty text is a value, unlike a field
+// left out).
+void AppendRow(TMemTable &myAdo, int typeId, const QString &typeName, const QString &aField,
+               const QString &aValue, const QString &bField, const QString &bValue)
+{
+    using namespace ReportField;
+    myAdo.Append({{Name(TypeId), typeId},
+                  {Name(TypeName), typeName},
+                  {Name(AField), aField},
+                  {Name(AValue), aValue},
+                  {Name(BField), bField},
+                  {Name(BValue), bValue}});
+}
+
+} // namespace
+
+TReportData::TReportData() : myMain(MainFields()), myAdo(RowFields()) {}
+
+void FillMainRow(TMemTable &myMain, const TReportHeader &header)
+{
+    using namespace ReportField;
+    myMain.Append({{Name(Title), header.title},
+                   {Name(AField), header.modelCaption},
+                   {Name(AValue), header.modelName},
+                   {Name(BField), QString()},
+                   {Name(BValue), QString()},
+                   {Name(CField), header.bandCaption},
+                   {Name(CValue), header.bandText}});
+}
+
+void AppendSettingsRows(TMemTable &myAdo, const QString &typeName, const std::vector<TSettingRow> &rows)
+{
+    for (const TSettingRow &row : rows)
+        AppendRow(myAdo, SettingsTypeId, typeName, row.caption, row.value, {}, {});
+}
+
+void AppendChannelRows(TMemTable &myAdo, const TLanguage &messages, const TChannelStore &grid)
+{
+    const QString typeName = messages.Channel + messages.Info;
+    const auto title = [&grid](int col) { return grid.Text(col, 1); };
+    const auto add = [&](const QString &aField, const QString &aValue, const QString &bField,
+                         const QString &bValue) {
+        AppendRow(myAdo, ChannelsTypeId, typeName, aField, aValue, bField, bValue);
+    };
+
+    add({}, {}, {}, {});
+    for (int r = 2; r < grid.RowCount(); ++r) {
+        const auto value = [&grid, r](int col) { return grid.Text(col, r); };
+        if (value(TChannelStore::ColRx).isEmpty())
+            continue;
+        add(title(1) + value(1), {}, {}, {});
+        // Columns 2..9 in pairs, then column 10 alone.
+        for (int col = TChannelStore::ColRx; col < TChannelStore::ColBusyLockout; col += 2)
+            add(title(col), value(col), title(col + 1), value(col + 1));
+        add(title(TChannelStore::ColBusyLockout), value(TChannelStore::ColBusyLockout), {}, {});
+    }
+}

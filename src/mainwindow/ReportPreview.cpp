@@ -1,9 +1,60 @@
 #include "mainwindow/ReportPreview.h"
 
+#include "image/FileChooser.h"
+#include "localisation/MsgBox.h"
+#include "mainwindow/ReportData.h"
+#include "mainwindow/ReportRenderer.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace {
+
+constexpr char DefaultCaption[] = "Print Preview";
+
+// The preview window reads its printer while it is being built, so the
+// printer exists, on the report page, before the window does.
+QPrinter *NewReportPrinter()
+{
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    UseReportPage(*printer);
+    return printer;
+}
+
+} // namespace
+
 TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &printedAt, TFileChooser &chooser,
                                  TMsgBox &box, QWidget *parent)
-    : QPrintPreviewDialog(parent), m_data(data), m_printedAt(printedAt), m_chooser(chooser), m_box(box)
+    : QPrintPreviewDialog(NewReportPrinter(), parent), m_data(data), m_printedAt(printedAt), m_chooser(chooser),
+      m_box(box), m_printer(printer())
 {
+    setObjectName(QStringLiteral("fReportPreview"));
+    const QString title = data.myMain.Text(0, QString::fromLatin1(ReportField::Title));
+    setWindowTitle(title.isEmpty() ? QString::fromLatin1(DefaultCaption) : title);
+
+    m_export = new QAction(tr("Export to PDF"), this);
+    m_export->setObjectName(QStringLiteral("acExportPdf"));
+    m_export->setToolTip(tr("Export to PDF"));
+    m_export->setIcon(QIcon::fromTheme(QStringLiteral("document-save-as")));
+    if (auto *toolBar = findChild<QToolBar *>())
+        toolBar->addAction(m_export);
+    else
+        addAction(m_export);
+    connect(m_export, &QAction::triggered, this, &TfReportPreview::exportClick);
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &TfReportPreview::paintRequestedHandler);
 }
-void TfReportPreview::paintRequestedHandler(QPrinter *) {}
-void TfReportPreview::exportClick() {}
+
+void TfReportPreview::paintRequestedHandler(QPrinter *printer)
+{
+    RenderReport(m_data, *printer, m_printedAt);
+}
+
+void TfReportPreview::exportClick()
+{
+    const QString path = m_chooser.ChooseReportFile();
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!WriteReportPdf(m_data, path, m_printedAt, &error))
+        m_box.MsgBox(windowTitle(), error, MsgInformation);
+}

@@ -7,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <memory>
+
 class QAction;
 class TFileChooser;
 class TMsgBox;
@@ -30,6 +32,7 @@ private:
     QDateTime m_printedAt;
     TFileChooser &m_chooser;
     TMsgBox &m_box;
-    QPrinter m_printer;
+    // Made before the base, which is handed it; owned here.
+    std::unique_ptr<QPrinter> m_printer;
     QAction *m_export = nullptr;
 };
