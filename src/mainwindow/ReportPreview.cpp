@@ -12,22 +12,15 @@ namespace {
 
 constexpr char DefaultCaption[] = "Print Preview";
 
-// The preview window reads its printer while it is being built, so the
-// printer exists, on the report page, before the window does.
-QPrinter *NewReportPrinter()
-{
-    auto *printer = new QPrinter(QPrinter::HighResolution);
-    UseReportPage(*printer);
-    return printer;
-}
-
 } // namespace
 
 TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &printedAt, TFileChooser &chooser,
                                  TMsgBox &box, QWidget *parent)
-    : QPrintPreviewDialog(NewReportPrinter(), parent), m_data(data), m_printedAt(printedAt), m_chooser(chooser),
-      m_box(box), m_printer(printer())
+    : QPrintPreviewDialog(parent), m_data(data), m_printedAt(printedAt), m_chooser(chooser), m_box(box)
 {
+    // The window's own printer: its pages are laid out when the preview is
+    // first painted, on show.
+    UseReportPage(*printer());
     setObjectName(QStringLiteral("fReportPreview"));
     const QString title = data.myMain.Text(0, QString::fromLatin1(ReportField::Title));
     setWindowTitle(title.isEmpty() ? QString::fromLatin1(DefaultCaption) : title);

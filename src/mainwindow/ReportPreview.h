@@ -7,8 +7,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include <memory>
-
 class QAction;
 class TFileChooser;
 class TMsgBox;
@@ -32,7 +30,5 @@ private:
     QDateTime m_printedAt;
     TFileChooser &m_chooser;
     TMsgBox &m_box;
-    // Made before the base, which is handed it; owned here.
-    std::unique_ptr<QPrinter> m_printer;
     QAction *m_export = nullptr;
 };

@@ -48,6 +48,11 @@ constexpr double LineWidth = 1;
 constexpr char DateFormat[] = "yyyy/MM/dd";
 constexpr char TimeFormat[] = "hh:mm:ss";
 
+// Ligatures and contextual glyph forms have no way back to their letters in
+// a PDF: "Off" would come out of a PDF viewer's search and copy as "O\uFB00"
+// and digits after a full stop not at all.
+constexpr auto PlainGlyphs = QFont::PreferNoShaping;
+
 // SimSun first; the CJK families after it cover Chinese where it is missing.
 QFont TextFont(bool bold)
 {
@@ -56,6 +61,7 @@ QFont TextFont(bool bold)
                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Serif SC"),
                       QStringLiteral("WenQuanYi Micro Hei")});
     font.setStyleHint(QFont::Serif);
+    font.setStyleStrategy(PlainGlyphs);
     font.setPixelSize(int(TextFontPx));
     font.setBold(bold);
     return font;
@@ -67,6 +73,7 @@ QFont PageNumberFont()
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
                       QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(PlainGlyphs);
     font.setPixelSize(int(TextFontPx));
     font.setBold(true);
     return font;
@@ -224,7 +231,8 @@ bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTim
     }
     if (!painted) {
         file.cancelWriting();
-        return fail(file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the report could not be painted"));
+        return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                         : QStringLiteral("the report could not be painted"));
     }
     if (!file.commit())
         return fail(file.errorString());

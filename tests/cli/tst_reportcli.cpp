@@ -161,7 +161,7 @@ void TestReportCli::pdfInEachLanguage()
     VerifyInOrder(first, firstPage);
     QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d{4}/\\d{2}/\\d{2}"))));
     VerifyInOrder(PageText(output, 2), channelPage);
-    VerifyInOrder(PageText(output, 4), {QStringLiteral("Channel No.16"), QStringLiteral("460.19375")});
+    VerifyInOrder(PageText(output, 4), {QStringLiteral("460.18125"), QStringLiteral("460.19375")});
     VerifyInOrder(PageText(output, 5), {QStringLiteral("Orvel(UHF)"), QStringLiteral("5")});
 }
 
