@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -55,6 +56,14 @@ int RunReport(const QStringList &arguments)
     }
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return Fail(QStringLiteral("report needs the widgets application object"));
+
+    // The report must never take the place of its own data file.
+    const QFileInfo input(cmd.file());
+    const QFileInfo target(cmd.parser().value(output));
+    if (input.exists() && target.exists() && input.canonicalFilePath() == target.canonicalFilePath()) {
+        Err() << "orvel-cli report: the report would overwrite its data file " << cmd.file() << Qt::endl;
+        return ExitUsage;
+    }
 
     // A file that does not load is refused with the command line's own
     // message before any window exists.

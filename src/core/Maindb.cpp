@@ -5,6 +5,7 @@
 #include "localisation/Messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString AppFolderOf(const QString &applicationFilePath)
 {
@@ -49,6 +50,14 @@ bool UseLanguage(TWorkspace &ws, const QString &settingsPath, const QString &nam
         if (error)
             *error = QStringLiteral("unknown language \"%1\"; the language list has: %2")
                          .arg(name, fileNames.join(QStringLiteral(", ")));
+        return false;
+    }
+    // A listed language without its file would give a window half in the
+    // built-in texts.
+    const QString file = LanguageFilePath(ws.All.AppFolder, name);
+    if (!QFileInfo::exists(file)) {
+        if (error)
+            *error = QStringLiteral("language \"%1\" has no language file %2").arg(name, QDir::toNativeSeparators(file));
         return false;
     }
     ws.All.LanguageName = name;

@@ -27,5 +27,6 @@ void DataModuleCreate(TWorkspace &ws, const QString &appFolder);
 // Starts in the language whose file name is name (as if chosen in the
 // language dialog): LanguageName, LanguageIndex and the message table. False
 // with *error when the language list of the settings file at settingsPath
-// has no such name; nothing changes then.
+// has no such name, or the program folder no file of it; nothing changes
+// then.
 bool UseLanguage(TWorkspace &ws, const QString &settingsPath, const QString &name, QString *error);

@@ -1,5 +1,6 @@
 #include "image/FileChooser.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -54,7 +55,9 @@ constexpr QStringView ReportSuffix = u"pdf";
 
 QString TDialogFileChooser::ChooseReportFile()
 {
-    QFileDialog dialog(m_parent, QString(), m_lastFolder, ReportFilter.toString());
+    // Asked from the report preview, which is modal: the dialog goes over it.
+    QWidget *over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent.data();
+    QFileDialog dialog(over, QString(), m_lastReportFolder, ReportFilter.toString());
     dialog.setObjectName(QStringLiteral("sdReport"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -64,6 +67,6 @@ QString TDialogFileChooser::ChooseReportFile()
     QString path = dialog.selectedFiles().constFirst();
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += u'.' + ReportSuffix.toString();
-    m_lastFolder = QFileInfo(path).absolutePath();
+    m_lastReportFolder = QFileInfo(path).absolutePath();
     return path;
 }

@@ -43,4 +43,5 @@ public:
 private:
     QPointer<QWidget> m_parent;
     QString m_lastFolder; // the next dialog opens where the last one ended
+    QString m_lastReportFolder; // reports go elsewhere than data files
 };

@@ -6,11 +6,15 @@
 #include "mainwindow/ReportRenderer.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
 
 constexpr char DefaultCaption[] = "Print Preview";
+constexpr double PreviewScreenShare = 0.85;
+constexpr int PrintResolutionDpi = 1200;
 
 } // namespace
 
@@ -19,8 +23,10 @@ TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &print
     : QPrintPreviewDialog(parent), m_data(data), m_printedAt(printedAt), m_chooser(chooser), m_box(box)
 {
     // The window's own printer: its pages are laid out when the preview is
-    // first painted, on show.
+    // first painted, on show. Printed from here at the resolution of a
+    // high-resolution print, not the screen's.
     UseReportPage(*printer());
+    printer()->setResolution(PrintResolutionDpi);
     setObjectName(QStringLiteral("fReportPreview"));
     const QString title = data.myMain.Text(0, QString::fromLatin1(ReportField::Title));
     setWindowTitle(title.isEmpty() ? QString::fromLatin1(DefaultCaption) : title);
@@ -35,6 +41,11 @@ TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &print
         addAction(m_export);
     connect(m_export, &QAction::triggered, this, &TfReportPreview::exportClick);
     connect(this, &QPrintPreviewDialog::paintRequested, this, &TfReportPreview::paintRequestedHandler);
+
+    // Room for a whole page at a readable zoom, not the platform's small
+    // default.
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size() * PreviewScreenShare);
 }
 
 void TfReportPreview::paintRequestedHandler(QPrinter *printer)

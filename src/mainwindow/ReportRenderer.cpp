@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -192,16 +193,24 @@ bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDat
     const double pageHeight = device.height() / scale;
 
     const auto pages = PlanReportPages(data.myAdo, ReportBodyHeight(pageHeight));
+    // The pages chosen in a print dialog; the dialog leaves picking them to
+    // the program. None chosen: all.
+    const QPageRanges chosen = device.pageRanges();
     TReportPainter report(data, painter, printedAt);
+    bool first = true;
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage()) {
+        const int number = int(i) + 1;
+        if (!chosen.isEmpty() && !chosen.contains(number))
+            continue;
+        if (!first && !device.newPage()) {
             painter.end();
             return false;
         }
+        first = false;
         report.PageHeader();
         for (const TReportBand &band : pages[i].bands)
             report.Band(band, T::PageHeaderHeight);
-        report.PageFooter(int(i) + 1, pageHeight);
+        report.PageFooter(number, pageHeight);
     }
     return painter.end();
 }

@@ -19,8 +19,10 @@ void UseReportPage(QPagedPaintDevice &device);
 // device's current page layout; positions are scaled from report units to
 // the device's resolution, and down to the printable width when a page is
 // narrower than the template. printedAt gives the date ("yyyy/MM/dd") and
-// time ("hh:mm:ss") of the page header. False when the device cannot be
-// painted on (an output file that cannot be written).
+// time ("hh:mm:ss") of the page header. Only the pages in the device's page
+// ranges are painted when it has any (a print dialog's page range). False
+// when the device cannot be painted on (an output file that cannot be
+// written).
 bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDateTime &printedAt);
 
 // Writes the report to a PDF file at path on the report page. Written to a

@@ -95,6 +95,9 @@ void TestReportCli::refusalsKeepTheOldFile_data()
     QTest::newRow("unknown language")
         << QStringList{QStringLiteral("report"), m_file, QStringLiteral("--language"), QStringLiteral("Klingon"), o}
         << 2 << QStringLiteral("Klingon");
+    QTest::newRow("output is the data file")
+        << QStringList{QStringLiteral("report"), path("old.pdf"), o} << 2
+        << QStringLiteral("would overwrite its data file");
     QTest::newRow("missing data file")
         << QStringList{QStringLiteral("report"), path("none.dat"), o} << 1 << QStringLiteral("none.dat");
     QTest::newRow("not a data file")
@@ -162,7 +165,10 @@ void TestReportCli::pdfInEachLanguage()
     QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d{4}/\\d{2}/\\d{2}"))));
     VerifyInOrder(PageText(output, 2), channelPage);
     VerifyInOrder(PageText(output, 4), {QStringLiteral("460.18125"), QStringLiteral("460.19375")});
-    VerifyInOrder(PageText(output, 5), {QStringLiteral("Orvel(UHF)"), QStringLiteral("5")});
+    const QString last = PageText(output, 5);
+    VerifyInOrder(last, {QStringLiteral("Orvel(UHF)")}); // the page header again, then the group's last rows
+    QVERIFY(!last.contains(QStringLiteral("460.")));
+    QCOMPARE(last.trimmed().split(u'\n').last().trimmed(), QStringLiteral("5")); // the page number
 }
 
 QTEST_GUILESS_MAIN(TestReportCli)

@@ -48,6 +48,36 @@ private slots:
                  QStringList{});
     }
 
+    // A language is taken only when the settings file lists it and its file
+    // is there; otherwise nothing changes.
+    void useLanguage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("listed, file present") << QStringLiteral("Chinese") << true;
+        QTest::newRow("not listed") << QStringLiteral("Klingon") << false;
+        QTest::newRow("listed, file missing") << QStringLiteral("French") << false;
+    }
+    void useLanguage()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, taken);
+        QTemporaryDir app;
+        const QString ini = app.filePath(QStringLiteral("SysInfo.Ini"));
+        WriteBytes(ini, "[SysInfo]\r\nDefaultLanguage=0\r\nLanguage=English|Chinese|French\r\n");
+        WriteBytes(app.filePath(QStringLiteral("English.Ini")), "[Language]\r\nOpen=On\r\n");
+        WriteBytes(app.filePath(QStringLiteral("Chinese.Ini")), "[Language]\r\nOpen=Kai\r\n");
+        TWorkspace ws;
+        DataModuleCreate(ws, app.path() + u'/', TSettingsPaths{ini, ini});
+        QCOMPARE(ws.Language.Open, QStringLiteral("On"));
+
+        QString error;
+        QCOMPARE(UseLanguage(ws, ini, name, &error), taken);
+        QCOMPARE(error.isEmpty(), taken);
+        QCOMPARE(ws.All.LanguageName, taken ? name : QStringLiteral("English"));
+        QCOMPARE(ws.Language.Open, taken ? QStringLiteral("Kai") : QStringLiteral("On"));
+    }
+
     void settingsChooseTheLanguageFile()
     {
         QTemporaryDir app;

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QPageRanges>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -199,6 +200,9 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private slots:
+    // A platform theme's native file dialog could not be answered from here.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+
     void pdfPages_data()
     {
         QTest::addColumn<QString>("language");
@@ -294,6 +298,30 @@ private slots:
         const QStringList rightEdge = {QStringLiteral("09:26:53"), QStringLiteral("VOX Inhibit OnReceive")};
         QCOMPARE(MissingInOrder(PageText(pdf, 1), rightEdge), QString());
         QCOMPARE(MissingInOrder(PageText(pdf, 2), {EnglishTexts().channelTitles[2], TxOf(1)}), QString());
+    }
+
+    // The page range of a print dialog: only those pages, numbered as in
+    // the whole report.
+    void pageRange()
+    {
+        TReportData data;
+        FillReport(data, EnglishTexts());
+        const QString pdf = path(QStringLiteral("range.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            UseReportPage(writer);
+            QPageRanges ranges;
+            ranges.addPage(2);
+            ranges.addPage(4);
+            writer.setPageRanges(ranges);
+            QVERIFY(RenderReport(data, writer, PrintedAt));
+        }
+        if (!HavePoppler())
+            QSKIP("pdftotext and pdfinfo are not installed");
+        QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        QVERIFY(PageText(pdf, 1).contains(EnglishTexts().channelsGroup));
+        QCOMPARE(LastLine(PageText(pdf, 1)), QStringLiteral("2"));
+        QCOMPARE(LastLine(PageText(pdf, 2)), QStringLiteral("4"));
     }
 
     void failedWrite_data()
