@@ -23,7 +23,6 @@
 #include "mainwindow/MdiArea.h"
 #include "mainwindow/ModelChoice.h"
 #include "mainwindow/ReportFill.h"
-#include "mainwindow/ReportLayout.h"
 #include "mainwindow/ReportPreview.h"
 #include "mainwindow/ReportRenderer.h"
 
@@ -83,26 +82,6 @@ void TMainCommands::Run(int number)
     }
 }
 
-namespace {
-
-// The pages the report takes on printer's page, so that the print dialog
-// offers no page beyond the last.
-int ReportPageCount(const TReportData &report, const QPrinter &printer)
-{
-    const double pageHeight =
-        printer.pageLayout().paintRect(QPageLayout::Inch).height() * ReportTemplate::UnitsPerInch;
-    return int(PlanReportPages(report.myAdo, ReportBodyHeight(pageHeight)).size());
-}
-
-QString PrintFailedText(const QPrinter &printer)
-{
-    const QString file = printer.outputFileName();
-    return file.isEmpty() ? QStringLiteral("Unable to print the report")
-                          : QStringLiteral("Unable to write to ") + file;
-}
-
-} // namespace
-
 void TMainCommands::PrintReport(bool preview)
 {
     TMainServices &s = m_frame.Services();
@@ -112,14 +91,15 @@ void TMainCommands::PrintReport(bool preview)
     const QDateTime printedAt = QDateTime::currentDateTime();
     if (preview) {
         TfReportPreview dialog(s.ws.Report, printedAt, s.chooser, s.box, &m_frame);
+        dialog.SetMessageCaption(s.ws.Language.Confirmation);
+        if (s.ws.All.LanguageIndex > 0)
+            TranslateWindow(&dialog, m_frame.LanguageFile(), true);
         dialog.exec();
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     UseReportPage(printer);
     QPrintDialog dialog(&printer, &m_frame);
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile
-                      | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, ReportPageCount(s.ws.Report, printer));
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -23,7 +23,8 @@ public:
     // File: Print (preview false) and Print Preview (true). The report's
     // datasets are rebuilt from the windows as they are now, then shown in
     // the preview window or printed through the print dialog; cancelling the
-    // dialog prints nothing.
+    // dialog prints nothing, and a print that fails once the dialog was
+    // accepted says so in a message.
     void PrintReport(bool preview);
 
 private:

@@ -13,6 +13,9 @@ constexpr int TypeNameSize = 20;
 constexpr int LabelSize = 100; // AField .. BValue
 constexpr int BandSize = 30;   // CField .. DValue
 
+constexpr int TitleRow = 1; // of the channel table's grid
+constexpr int FirstChannelRow = 2;
+
 Field Text(const char *name, int size)
 {
     return {QString::fromLatin1(name), FieldType::Text, size};
@@ -81,18 +84,18 @@ void AppendSettingsRows(TMemTable &myAdo, const QString &typeName, const std::ve
 void AppendChannelRows(TMemTable &myAdo, const TLanguage &messages, const TChannelStore &grid)
 {
     const QString typeName = messages.Channel + messages.Info;
-    const auto title = [&grid](int col) { return grid.Text(col, 1); };
+    const auto title = [&grid](int col) { return grid.Text(col, TitleRow); };
     const auto add = [&](const QString &aField, const QString &aValue, const QString &bField,
                          const QString &bValue) {
         AppendRow(myAdo, ChannelsTypeId, typeName, aField, aValue, bField, bValue);
     };
 
     add({}, {}, {}, {});
-    for (int r = 2; r < grid.RowCount(); ++r) {
+    for (int r = FirstChannelRow; r < grid.RowCount(); ++r) {
         const auto value = [&grid, r](int col) { return grid.Text(col, r); };
         if (value(TChannelStore::ColRx).isEmpty())
             continue;
-        add(title(1) + value(1), {}, {}, {});
+        add(title(TChannelStore::ColNumber) + value(TChannelStore::ColNumber), {}, {}, {});
         // Columns 2..9 in pairs, then column 10 alone.
         for (int col = TChannelStore::ColRx; col < TChannelStore::ColBusyLockout; col += 2)
             add(title(col), value(col), title(col + 1), value(col + 1));

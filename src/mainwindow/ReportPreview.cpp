@@ -3,6 +3,7 @@
 #include "image/FileChooser.h"
 #include "localisation/MsgBox.h"
 #include "mainwindow/ReportData.h"
+#include "localisation/Translate.h"
 #include "mainwindow/ReportRenderer.h"
 
 #include <QAction>
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr char DefaultCaption[] = "Print Preview";
+constexpr char Caption[] = "Print Preview";
 constexpr double PreviewScreenShare = 0.85;
 constexpr int PrintResolutionDpi = 1200;
 
@@ -28,12 +29,12 @@ TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &print
     UseReportPage(*printer());
     printer()->setResolution(PrintResolutionDpi);
     setObjectName(QStringLiteral("fReportPreview"));
-    const QString title = data.myMain.Text(0, QString::fromLatin1(ReportField::Title));
-    setWindowTitle(title.isEmpty() ? QString::fromLatin1(DefaultCaption) : title);
+    setWindowTitle(QString::fromLatin1(Caption));
 
-    m_export = new QAction(tr("Export to PDF"), this);
+    m_export = new QAction(QStringLiteral("Export to PDF"), this);
     m_export->setObjectName(QStringLiteral("acExportPdf"));
-    m_export->setToolTip(tr("Export to PDF"));
+    MarkToolButton(m_export);
+    m_export->setToolTip(QStringLiteral("Export to PDF"));
     m_export->setIcon(QIcon::fromTheme(QStringLiteral("document-save-as")));
     if (auto *toolBar = findChild<QToolBar *>())
         toolBar->addAction(m_export);
@@ -50,7 +51,9 @@ TfReportPreview::TfReportPreview(const TReportData &data, const QDateTime &print
 
 void TfReportPreview::paintRequestedHandler(QPrinter *printer)
 {
-    RenderReport(m_data, *printer, m_printedAt);
+    // The preview's own pages never fail; a print from here can.
+    if (!RenderReport(m_data, *printer, m_printedAt))
+        m_box.MsgBox(MessageCaption(), PrintFailedText(*printer), MsgInformation);
 }
 
 void TfReportPreview::exportClick()
@@ -60,5 +63,10 @@ void TfReportPreview::exportClick()
         return;
     QString error;
     if (!WriteReportPdf(m_data, path, m_printedAt, &error))
-        m_box.MsgBox(windowTitle(), error, MsgInformation);
+        m_box.MsgBox(MessageCaption(), error, MsgInformation);
+}
+
+QString TfReportPreview::MessageCaption() const
+{
+    return m_caption.isEmpty() ? windowTitle() : m_caption;
 }

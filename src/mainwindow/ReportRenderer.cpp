@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 
 namespace {
@@ -176,23 +177,56 @@ void UseReportPage(QPagedPaintDevice &device)
                                      QPageLayout::Millimeter));
 }
 
+namespace {
+
+// The painter starts at the top left of the printable area; one report unit
+// is 1/96 inch, and a page narrower than the template shrinks it.
+struct TReportScale {
+    double scale = 1;      // device pixels per report unit
+    double pageHeight = 0; // of the printable area, in report units
+};
+
+TReportScale ScaleFor(const QPagedPaintDevice &device)
+{
+    TReportScale s;
+    s.scale = device.logicalDpiX() / T::UnitsPerInch;
+    const double printableWidth = device.width() / s.scale;
+    if (printableWidth < T::Width)
+        s.scale *= printableWidth / T::Width;
+    s.pageHeight = device.height() / s.scale;
+    return s;
+}
+
+std::vector<TReportPage> PagesFor(const TReportData &data, const TReportScale &scale)
+{
+    return PlanReportPages(data.myAdo, ReportBodyHeight(scale.pageHeight));
+}
+
+} // namespace
+
+int ReportPageCount(const TReportData &data, const QPagedPaintDevice &device)
+{
+    return int(PagesFor(data, ScaleFor(device)).size());
+}
+
+QString PrintFailedText(const QPrinter &printer)
+{
+    const QString file = printer.outputFileName();
+    return file.isEmpty() ? QStringLiteral("Unable to print the report")
+                          : QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(file);
+}
+
 bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDateTime &printedAt)
 {
+    const TReportScale scale = ScaleFor(device);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale.scale, scale.scale);
+    const double pageHeight = scale.pageHeight;
 
-    // The painter starts at the top left of the printable area; one report
-    // unit is 1/96 inch, and a page narrower than the template shrinks it.
-    double scale = device.logicalDpiX() / T::UnitsPerInch;
-    const double printableWidth = device.width() / scale;
-    if (printableWidth < T::Width)
-        scale *= printableWidth / T::Width;
-    painter.scale(scale, scale);
-    const double pageHeight = device.height() / scale;
-
-    const auto pages = PlanReportPages(data.myAdo, ReportBodyHeight(pageHeight));
+    const auto pages = PagesFor(data, scale);
     // The pages chosen in a print dialog; the dialog leaves picking them to
     // the program. None chosen: all.
     const QPageRanges chosen = device.pageRanges();

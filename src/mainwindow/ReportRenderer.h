@@ -9,6 +9,7 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QPrinter;
 struct TReportData;
 
 // Letter page and the template's margins, set on device before a print
@@ -24,6 +25,15 @@ void UseReportPage(QPagedPaintDevice &device);
 // when the device cannot be painted on (an output file that cannot be
 // written).
 bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDateTime &printedAt);
+
+// The pages RenderReport paints on device in its current page layout, page
+// ranges aside: the last page a print dialog may offer.
+int ReportPageCount(const TReportData &data, const QPagedPaintDevice &device);
+
+// The message for a print on printer that failed after its dialog was
+// accepted: "Unable to write to FILE" for a print to a file, else "Unable to
+// print the report".
+QString PrintFailedText(const QPrinter &printer);
 
 // Writes the report to a PDF file at path on the report page. Written to a
 // temporary file first and renamed into place, so a failure leaves an

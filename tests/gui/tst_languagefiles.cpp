@@ -22,6 +22,7 @@
 #include "link/WriteRadio.h"
 #include "mainwindow/AboutBox.h"
 #include "mainwindow/MainFrm.h"
+#include "mainwindow/ReportPreview.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedMsgBox.h"
 #include "ScriptedFileChooser.h"
@@ -112,6 +113,7 @@ const std::map<QString, QStringList> &WindowKeys()
         {"fFrmAbout",
          Captions({"fFrmAbout", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
                    "Label8", "Label9"})},
+        {"fReportPreview", Captions({"fReportPreview"}) + ToolButtons({"acExportPdf"})},
     };
     return keys;
 }
@@ -243,7 +245,9 @@ private slots:
 
     // The windows and the files use the same component names: every key of
     // a window's section is one its window reads. The model and language
-    // dialogs read exactly the shipped keys.
+    // dialogs read exactly the shipped keys. (The main window and the
+    // preview hold named parts that keep their own texts, such as the
+    // platform's preview actions.)
     void windowsReadTheShippedKeys()
     {
         auto ws = NewWorkspace();
@@ -264,12 +268,13 @@ private slots:
         TfSetPort port(ws->All, nullptr, [] { return QList<TPortEntry>(); });
         TfReadRadio readRadio(*ws, box);
         TfWriteRadio writeRadio(*ws, box);
+        TfReportPreview preview(ws->Report, QDateTime(), chooser, box);
 
         const auto shipped = KeysOfFile(LanguagePath("English"));
         for (QWidget *window : std::initializer_list<QWidget *>{&main, &channels, &tones, &about, &model,
                                                                 &language, &funSet, &testFrequency,
                                                                 &messages, &channelEdit, &batchEdit, &port,
-                                                                &readRadio, &writeRadio}) {
+                                                                &readRadio, &writeRadio, &preview}) {
             const QString section = window->objectName();
             const QStringList read = TranslationKeys(window, true);
             for (const QString &key : shipped.at(section))

@@ -303,7 +303,6 @@ void TestMainWindow::dispatchClosesEditing_data()
     QTest::newRow("unknown number") << 99;
     QTest::newRow("Test Online") << int(CmdTestOnline);
     QTest::newRow("Tree View") << int(CmdTreeView);
-    QTest::newRow("Print (not yet)") << int(CmdPrint);
     QTest::newRow("Cascade") << int(CmdCascade);
 }
 

@@ -1,0 +1,470 @@
+// The report of the main window: its datasets filled from the windows as
+// they show now, in the built-in English texts and translated to Chinese;
+// the header following the model and band display; Print Preview opening
+// the preview window and Print the print dialog, which prints nothing when
+// cancelled.
+
+#include "DialogPictures.h"
+#include "MainFrame.h"
+#include "core/Workspace.h"
+#include "editing/ChInfo.h"
+#include "localisation/Messages.h"
+#include "mainwindow/CommandTable.h"
+#include "mainwindow/MainFrm.h"
+#include "mainwindow/ModelChoice.h"
+#include "mainwindow/ReportFill.h"
+#include "mainwindow/ReportPreview.h"
+#include "image/FileCommands.h"
+#include "support/Fixtures.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QAction>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+using Row = QStringList; // TypeID, TypeName, AField, AValue, BField, BValue
+using Rows = QList<Row>;
+
+constexpr int Tx = TChannelStore::ColTx;
+constexpr int Enc = TChannelStore::ColEnc;
+
+Rows RowsOf(const TMemTable &table)
+{
+    using namespace ReportField;
+    Rows rows;
+    for (int i = 0; i < table.RowCount(); ++i) {
+        Row row{QString::number(table.Integer(i, QString::fromLatin1(TypeId)))};
+        for (const char *field : {TypeName, AField, AValue, BField, BValue})
+            row.append(table.Text(i, QString::fromLatin1(field)));
+        rows.append(row);
+    }
+    return rows;
+}
+
+// Title, AField, AValue, CField, CValue of the header row.
+QStringList HeaderOf(const TMemTable &myMain)
+{
+    QStringList out;
+    for (const char *field : {"Title", "AField", "AValue", "CField", "CValue"})
+        out.append(myMain.Text(0, QString::fromLatin1(field)));
+    return out;
+}
+
+// Settings the report shows one by one: ticked and unticked boxes, list
+// entries past the first, a first entry that only a translation changes.
+TFun SampleSettings()
+{
+    TFun fun;
+    fun.BatterySave = 1;
+    fun.ClewVoice = 0;
+    fun.HighVolInhibitTx = 1;
+    fun.LowVolInhibitTx = 0;
+    fun.SquelchLevel = 3;
+    fun.SideKey = 2;
+    fun.TxTimeOut = 0;
+    fun.ScanMode = 1;
+    fun.VoicePrompt = 0;
+    fun.VoiceLanguage = 1;
+    fun.InceptAlarm = 1;
+    fun.FmRadio = 0;
+    fun.VoxFunction = 1;
+    fun.VoxGainLevel = 2; // shown as 3
+    fun.VoxInhibitOnReceive = 0;
+    return fun;
+}
+
+Rows SettingsRows(const QString &title, const QList<QStringList> &pairs)
+{
+    Rows rows;
+    for (const QStringList &pair : pairs)
+        rows.append(Row{"9", title, pair[0], pair[1], "", ""});
+    return rows;
+}
+
+// The group of channel 2 (RX 462.5, TX cleared, encode tone D023N) after
+// the channel group's empty first row.
+Rows ChannelRows(const QString &group, const QStringList &titles, const QString &none,
+                 const QString &high, const QString &wide, const QString &no)
+{
+    return Rows{Row{"8", group, "", "", "", ""},
+            Row{"8", group, titles[0] + u'2', "", "", ""},
+            Row{"8", group, titles[1], "462.50000", titles[2], ""},
+            Row{"8", group, titles[3], none, titles[4], "D023N"},
+            Row{"8", group, titles[5], high, titles[6], wide},
+            Row{"8", group, titles[7], no, titles[8], no},
+            Row{"8", group, titles[9], no, "", ""}};
+}
+
+// A main window in language, its settings and channel 2 set up as above.
+struct ReportFrame : Frame {
+    explicit ReportFrame(const QString &language)
+    {
+        UseShippedLanguage(ws->All, language);
+        LoadMessages(ws->Language, ws->All.AppFolder, ws->All.LanguageName);
+        ws->Fun = SampleSettings();
+        show();
+        TypeChannel(*ws, 2, QStringLiteral("462.5"));
+        ws->Channels.SetForeText(Tx, 3, QString());
+        ws->Channels.SetText(Enc, 3, QStringLiteral("D023N"));
+    }
+    void switchLanguage(const QString &language)
+    {
+        UseShippedLanguage(ws->All, language);
+        window->ApplyLanguage();
+    }
+    void fill() { FillReport(*ws, ReportHeaderOf(*window)); }
+};
+
+// Closes the dialog if the hook left it open, so that no test waits on it.
+void Dismiss(QWidget *dialog)
+{
+    if (dialog->isVisible())
+        static_cast<QDialog *>(dialog)->reject();
+}
+
+bool HasTool(const char *tool)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
+}
+
+// The page count pdfinfo reports, -1 when it cannot tell.
+int PdfPages(const QString &path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished(30000))
+        return -1;
+    for (const QByteArray &line : info.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+// Points the print dialog at a PDF file: its own file printer entry and
+// file name field, as a user picks them.
+void PrintToFile(QPrintDialog *dialog, const QString &path)
+{
+    if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"))) {
+        for (int i = printers->count() - 1; i >= 0; --i) {
+            if (printers->itemText(i).contains(u"PDF")) {
+                printers->setCurrentIndex(i);
+                break;
+            }
+        }
+    }
+    if (auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
+        file->setText(path);
+    dialog->printer()->setOutputFileName(path);
+}
+
+// Chooses the page range first..last in the print dialog's own fields.
+void ChoosePages(QPrintDialog *dialog, int first, int last)
+{
+    if (auto *range = dialog->findChild<QRadioButton *>(QStringLiteral("printRange")))
+        range->setChecked(true);
+    if (auto *from = dialog->findChild<QSpinBox *>(QStringLiteral("from")))
+        from->setValue(first);
+    if (auto *to = dialog->findChild<QSpinBox *>(QStringLiteral("to")))
+        to->setValue(last);
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void datasets_data();
+    void datasets();
+    void headerFollowsModelAndBand_data();
+    void headerFollowsModelAndBand();
+    void previewTwiceGivesSameDatasets();
+    void printDialog_data();
+    void printDialog();
+    void printFailureShown();
+    void printTakesTheOpenEdit();
+};
+
+void TestReport::datasets_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("switchTo"); // afterwards, as the language command does
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<Rows>("rows");
+
+    const Rows english =
+        SettingsRows("Function Setting",
+                     {{"Battery Save", "On"},
+                      {"Clew Voice", "Off"},
+                      {"High Vol Inhibit Tx", "On"},
+                      {"Low Vol Inhibit Tx", "Off"},
+                      {"Squelch level", "3"},
+                      {"Side Key", "H/L Power"},
+                      {"TX Time Out", "Off"},
+                      {"Scan", "On"},
+                      {"Voice", "Off"},
+                      {"Voice Annunciation", "Chinese"},
+                      {"Incept Alarm", "On"},
+                      {"FM", "Interdict"},
+                      {"VOX Function", "On"},
+                      {"VOX Gain Level", "3"},
+                      {"VOX Inhibit OnReceive", "Off"}})
+        + ChannelRows("Channel Information",
+                      {"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                       "TX Power", "W/N", "Scan Add", "Beat Shift", "Busy Lockout"},
+                      "None", "High", "Wide", "No");
+    const Rows chinese =
+        SettingsRows(QStringLiteral("功能设置"),
+                     {{QStringLiteral("省电模式"), QStringLiteral("开启")},
+                      {QStringLiteral("按键提示音"), QStringLiteral("关闭")},
+                      {QStringLiteral("高电压禁止发射"), QStringLiteral("开启")},
+                      {QStringLiteral("低电压禁止发射"), QStringLiteral("关闭")},
+                      {QStringLiteral("静噪等级"), "3"},
+                      {QStringLiteral("侧键功能"), QStringLiteral("高/低功率")},
+                      {QStringLiteral("发射限时(秒)"), QStringLiteral("关闭")},
+                      {QStringLiteral("扫描"), QStringLiteral("开启")},
+                      {QStringLiteral("语音提示"), QStringLiteral("关闭")},
+                      {QStringLiteral("语音播报语言"), QStringLiteral("中文")},
+                      {QStringLiteral("接收告警"), QStringLiteral("开启")},
+                      {QStringLiteral("FM收音机"), QStringLiteral("禁止")},
+                      {QStringLiteral("声控功能"), QStringLiteral("开启")},
+                      {QStringLiteral("声控灵敏度"), "3"},
+                      {QStringLiteral("接收时禁止声控"), QStringLiteral("关闭")}})
+        + ChannelRows(QStringLiteral("信道信息"),
+                      {QStringLiteral("信道"), QStringLiteral("接收频率"), QStringLiteral("发射频率"),
+                       QStringLiteral("接收亚音"), QStringLiteral("发射亚音"), QStringLiteral("发射功率"),
+                       QStringLiteral("宽窄带"), QStringLiteral("扫描添加"), QStringLiteral("拍频偏移"),
+                       QStringLiteral("繁忙锁定")},
+                      QStringLiteral("无"), QStringLiteral("高"), QStringLiteral("宽带"),
+                      QStringLiteral("否"));
+    const QStringList englishHeader{"Orvel", "Model Type: ", "Orvel(UHF)", "Frequency: ", "450 - 470MHz"};
+    const QStringList chineseHeader{"Orvel", QStringLiteral("机型："), "Orvel(UHF)",
+                                    QStringLiteral("频段："), "450 - 470MHz"};
+
+    QTest::newRow("English") << "English" << "" << englishHeader << english;
+    QTest::newRow("Chinese") << "Chinese" << "" << chineseHeader << chinese;
+    QTest::newRow("English, then Chinese") << "English" << "Chinese" << chineseHeader << chinese;
+}
+
+void TestReport::datasets()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, switchTo);
+    QFETCH(QStringList, header);
+    QFETCH(Rows, rows);
+    ReportFrame f(start);
+    if (!switchTo.isEmpty())
+        f.switchLanguage(switchTo);
+    f.fill();
+
+    const TReportData &report = f.ws->Report;
+    QCOMPARE(report.myMain.RowCount(), 1);
+    QCOMPARE(HeaderOf(report.myMain), header);
+    const Rows filled = RowsOf(report.myAdo);
+    QCOMPARE(filled.size(), rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(filled[i], rows[i]);
+    // Reading the settings changes none of them.
+    QCOMPARE(f.ws->Fun, SampleSettings());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestReport::headerFollowsModelAndBand_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("band");
+    QTest::newRow("other model") << "Orvel(VHF)" << "136 - 174MHz";
+    QTest::newRow("other band") << "Orvel(UHF)" << "400 - 420MHz";
+}
+
+void TestReport::headerFollowsModelAndBand()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, band);
+    ReportFrame f(QStringLiteral("English"));
+    f.fill();
+    QCOMPARE(f.ws->Report.myMain.Text(0, "CValue"), QStringLiteral("450 - 470MHz"));
+
+    f.ws->All.Modified = false;
+    QVERIFY(ApplyModelChoice(*f.ws, f.box, f.window->FileCommands(), model, band));
+    f.window->RefreshStatus();
+    QCOMPARE(f.label("stFreq"), band);
+    f.fill();
+    QCOMPARE(HeaderOf(f.ws->Report.myMain),
+             QStringList({"Orvel", "Model Type: ", model, "Frequency: ", band}));
+    // The model change emptied the table: only the group's empty row.
+    const Rows emptyGroup{Row{"8", "Channel Information", "", "", "", ""}};
+    QCOMPARE(RowsOf(f.ws->Report.myAdo).mid(15), emptyGroup);
+}
+
+// Print Preview opens the preview window over the main window with the
+// datasets filled; a second one rebuilds them alike. Its export asks the
+// main window's file chooser.
+void TestReport::previewTwiceGivesSameDatasets()
+{
+    ReportFrame f(QStringLiteral("Chinese"));
+    const QString pdf = f.dir.filePath(QStringLiteral("exported.pdf"));
+    f.chooser.reportAnswers = {pdf};
+    QList<Rows> seen;
+    QList<QStringList> headers;
+    bool preview = false;
+    QWidget *parent = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        WhenDialogShows([&](QWidget *dialog) {
+            preview = qobject_cast<TfReportPreview *>(dialog) != nullptr;
+            parent = dialog->parentWidget();
+            seen.append(RowsOf(f.ws->Report.myAdo));
+            headers.append(HeaderOf(f.ws->Report.myMain));
+            if (auto *window = qobject_cast<TfReportPreview *>(dialog); window && seen.size() == 2)
+                window->ExportAction()->trigger();
+            Dismiss(dialog);
+        });
+        f.window->Dispatch(CmdPrintPreview);
+        QVERIFY(preview);
+        QCOMPARE(parent, f.window.get());
+    }
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0].size(), 15 + 7);
+    QCOMPARE(seen[1], seen[0]);
+    QCOMPARE(headers[1], headers[0]);
+    QCOMPARE(headers[0].value(1), QStringLiteral("机型："));
+    QCOMPARE(f.chooser.reportAsked, 1);
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(f.box.shown.isEmpty());
+}
+
+// Print fills the datasets as the windows stand, without a preview first,
+// and opens the print dialog; cancelled, it prints nothing, accepted, it
+// prints the report into the file chosen.
+void TestReport::printDialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<int>("onlyPage"); // 0: all pages
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("notPrinted");
+    const QStringList settings{"Model Type:", "Orvel(UHF)", "Function Setting", "Battery Save"};
+    const QStringList channels{"Channel Information", "Channel No.2", "462.50000"};
+    QTest::newRow("cancelled") << false << 0 << QStringList() << QStringList();
+    QTest::newRow("accepted") << true << 0 << settings + channels << QStringList();
+    QTest::newRow("page 2 only") << true << 2 << channels << QStringList{"Battery Save"};
+}
+
+void TestReport::printDialog()
+{
+    QFETCH(bool, accept);
+    QFETCH(int, onlyPage);
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, notPrinted);
+    ReportFrame f(QStringLiteral("English"));
+    const QString pdf = f.dir.filePath(QStringLiteral("report.pdf"));
+    bool printDialog = false;
+    QWidget *parent = nullptr;
+    Rows atDialog;
+    QList<int> pages;
+    WhenDialogShows([&](QWidget *dialog) {
+        auto *print = qobject_cast<QPrintDialog *>(dialog);
+        printDialog = print != nullptr;
+        parent = dialog->parentWidget();
+        atDialog = RowsOf(f.ws->Report.myAdo);
+        if (print)
+            pages = {print->minPage(), print->maxPage()};
+        if (print) {
+            PrintToFile(print, pdf);
+            if (onlyPage > 0)
+                ChoosePages(print, onlyPage, onlyPage);
+            if (accept)
+                print->accept();
+        }
+        Dismiss(dialog);
+    });
+    f.window->Dispatch(CmdPrint);
+    QVERIFY(printDialog);
+    QCOMPARE(parent, f.window.get());
+    QCOMPARE(atDialog.size(), 15 + 7);
+    QCOMPARE(atDialog.value(16).value(2), QStringLiteral("Channel No.2"));
+    QCOMPARE(pages, QList<int>({1, 2})); // the range offered ends at the last page
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(f.box.texts(), QStringList());
+    QCOMPARE(QFile::exists(pdf), accept);
+    if (!accept)
+        return;
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5).startsWith("%PDF"));
+    if (!HasTool("pdfinfo"))
+        QSKIP("pdfinfo is not installed");
+    // The settings group, then the channel group.
+    QCOMPARE(PdfPages(pdf), onlyPage > 0 ? 1 : 2);
+    if (!HasTool("pdftotext"))
+        QSKIP("pdftotext is not installed");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString output = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &expected : printed)
+        QVERIFY2(output.contains(expected), qPrintable(expected));
+    for (const QString &absent : notPrinted)
+        QVERIFY2(!output.contains(absent), qPrintable(absent));
+}
+
+// A print the platform cannot write after the dialog was accepted (its
+// file turned into a folder meanwhile) says so.
+void TestReport::printFailureShown()
+{
+    ReportFrame f(QStringLiteral("English"));
+    const QString pdf = f.dir.filePath(QStringLiteral("gone.pdf"));
+    WhenDialogShows([&](QWidget *dialog) {
+        if (auto *print = qobject_cast<QPrintDialog *>(dialog)) {
+            PrintToFile(print, pdf);
+            print->accept();
+            QDir(f.dir.path()).mkdir(QStringLiteral("gone.pdf"));
+        }
+        Dismiss(dialog);
+    });
+    f.window->Dispatch(CmdPrint);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(f.box.texts(), QStringList{QStringLiteral("Unable to write to ") + pdf});
+    QCOMPARE(f.box.shown.value(0).caption, QStringLiteral("Notice"));
+}
+
+// What is being typed into the channel table when Print is chosen is in the
+// report: the dispatch commits it before the datasets are filled.
+void TestReport::printTakesTheOpenEdit()
+{
+    ReportFrame f(QStringLiteral("English"));
+    QTableView *grid = f.window->ChInfo()->Grid();
+    const QModelIndex tx = grid->model()->index(1, Tx - 1); // channel 2
+    grid->setCurrentIndex(tx);
+    grid->edit(tx);
+    QLineEdit *editor = nullptr;
+    for (QLineEdit *e : grid->viewport()->findChildren<QLineEdit *>()) {
+        if (e->isVisible())
+            editor = e;
+    }
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("465"));
+    Rows atDialog;
+    WhenDialogShows([&](QWidget *dialog) {
+        atDialog = RowsOf(f.ws->Report.myAdo);
+        Dismiss(dialog);
+    });
+    f.window->Dispatch(CmdPrint);
+    QCOMPARE(atDialog.value(17),
+             Row({"8", "Channel Information", "RX Frequency", "462.50000", "TX Frequency", "465.00000"}));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
