@@ -321,10 +321,13 @@ void TestReport::previewTwiceGivesSameDatasets()
     QList<QStringList> headers;
     bool preview = false;
     QWidget *parent = nullptr;
+    QStringList texts; // the window's title and its export action, translated
     for (int i = 0; i < 2; ++i) {
         WhenDialogShows([&](QWidget *dialog) {
             preview = qobject_cast<TfReportPreview *>(dialog) != nullptr;
             parent = dialog->parentWidget();
+            if (auto *window = qobject_cast<TfReportPreview *>(dialog))
+                texts = QStringList{window->windowTitle(), window->ExportAction()->text()};
             seen.append(RowsOf(f.ws->Report.myAdo));
             headers.append(HeaderOf(f.ws->Report.myMain));
             if (auto *window = qobject_cast<TfReportPreview *>(dialog); window && seen.size() == 2)
@@ -340,6 +343,7 @@ void TestReport::previewTwiceGivesSameDatasets()
     QCOMPARE(seen[1], seen[0]);
     QCOMPARE(headers[1], headers[0]);
     QCOMPARE(headers[0].value(1), QStringLiteral("机型："));
+    QCOMPARE(texts, QStringList({QStringLiteral("打印预览"), QStringLiteral("导出PDF")}));
     QCOMPARE(f.chooser.reportAsked, 1);
     QVERIFY(QFile::exists(pdf));
     QVERIFY(!QApplication::activeModalWidget());

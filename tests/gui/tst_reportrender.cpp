@@ -16,6 +16,7 @@
 #include <QPageRanges>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -501,6 +502,32 @@ private slots:
             QVERIFY(box.shown[0].text.startsWith(QStringLiteral("cannot write ")));
             QCOMPARE(box.shown[0].kind, int(MsgInformation));
         }
+        preview.close();
+    }
+
+    // A print from the preview that cannot be written says so, under the
+    // caption the main window gives; the preview's own pages never fail.
+    void previewPrintFailureShown()
+    {
+        QTemporaryDir dir;
+        TReportData data;
+        FillReport(data, EnglishTexts());
+        ScriptedFileChooser chooser;
+        ScriptedMsgBox box;
+        TfReportPreview preview(data, PrintedAt, chooser, box);
+        preview.SetMessageCaption(QStringLiteral("Confirmation"));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QVERIFY(box.shown.isEmpty());
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString target = dir.filePath(QStringLiteral("missing/print.pdf"));
+        printer.setOutputFileName(target);
+        emit preview.paintRequested(&printer); // what its print button does after the print dialog
+        QCOMPARE(box.shown.size(), 1);
+        QCOMPARE(box.shown[0].caption, QStringLiteral("Confirmation"));
+        QCOMPARE(box.shown[0].text, QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(target));
         preview.close();
     }
 };
