@@ -3,11 +3,11 @@
 
 #include "support/CliProcess.h"
 #include "support/Fixtures.h"
+#include "support/PdfText.h"
 #include "support/TempFiles.h"
 #include "image/DataFile.h"
 
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,38 +18,11 @@ CliRun cli(const QStringList &arguments)
     return RunProcess(QStringLiteral(ORVEL_CLI), arguments, 60000);
 }
 
-bool HavePoppler()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-        && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
-
-QString PageText(const QString &pdf, int page)
-{
-    const QString n = QString::number(page);
-    return RunProcess(QStringLiteral("pdftotext"),
-                      {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"), pdf,
-                       QStringLiteral("-")})
-        .out;
-}
-
-int PageCount(const QString &pdf)
-{
-    const QString info = RunProcess(QStringLiteral("pdfinfo"), {pdf}).out;
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 // Each text found after the one before it.
 void VerifyInOrder(const QString &text, const QStringList &expected)
 {
-    qsizetype at = 0;
-    for (const QString &item : expected) {
-        const qsizetype found = text.indexOf(item, at);
-        QVERIFY2(found >= 0, qPrintable(QStringLiteral("\"%1\" missing after position %2 in:\n%3")
-                                            .arg(item).arg(at).arg(text)));
-        at = found + item.size();
-    }
+    const QString missing = MissingInOrder(text, expected);
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("\"%1\" missing or out of order in:\n%2").arg(missing, text)));
 }
 
 } // namespace
@@ -155,20 +128,20 @@ void TestReportCli::pdfInEachLanguage()
     QCOMPARE(r.status, 0);
     QVERIFY2(r.err.isEmpty(), qPrintable(r.err)); // nothing from the offscreen platform either
     QVERIFY(ReadBytes(output).startsWith("%PDF"));
-    if (!HavePoppler())
+    if (!HavePdfTools())
         QSKIP("pdftotext and pdfinfo are not installed");
     // 15 settings rows on page 1; the channel group's 1 + 16 x 6 rows, 31
     // to a page, fill four more pages.
-    QCOMPARE(PageCount(output), 5);
-    const QString first = PageText(output, 1);
+    QCOMPARE(PdfPages(output), 5);
+    const QString first = PdfPageText(output, 1);
     VerifyInOrder(first, firstPage);
     QVERIFY(first.contains(QRegularExpression(QStringLiteral("\\d{4}/\\d{2}/\\d{2}"))));
-    VerifyInOrder(PageText(output, 2), channelPage);
-    VerifyInOrder(PageText(output, 4), {QStringLiteral("460.18125"), QStringLiteral("460.19375")});
-    const QString last = PageText(output, 5);
+    VerifyInOrder(PdfPageText(output, 2), channelPage);
+    VerifyInOrder(PdfPageText(output, 4), {QStringLiteral("460.18125"), QStringLiteral("460.19375")});
+    const QString last = PdfPageText(output, 5);
     VerifyInOrder(last, {QStringLiteral("Orvel(UHF)")}); // the page header again, then the group's last rows
     QVERIFY(!last.contains(QStringLiteral("460.")));
-    QCOMPARE(last.trimmed().split(u'\n').last().trimmed(), QStringLiteral("5")); // the page number
+    QCOMPARE(LastLine(last), QStringLiteral("5")); // the page number
 }
 
 QTEST_GUILESS_MAIN(TestReportCli)

@@ -16,6 +16,7 @@
 #include "mainwindow/ReportPreview.h"
 #include "image/FileCommands.h"
 #include "support/Fixtures.h"
+#include "support/PdfText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -131,25 +132,6 @@ void Dismiss(QWidget *dialog)
 {
     if (dialog->isVisible())
         static_cast<QDialog *>(dialog)->reject();
-}
-
-bool HasTool(const char *tool)
-{
-    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
-}
-
-// The page count pdfinfo reports, -1 when it cannot tell.
-int PdfPages(const QString &path)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    if (!info.waitForFinished(30000))
-        return -1;
-    for (const QByteArray &line : info.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
 }
 
 // Points the print dialog at a PDF file: its own file printer entry and
@@ -408,16 +390,11 @@ void TestReport::printDialog()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5).startsWith("%PDF"));
-    if (!HasTool("pdfinfo"))
-        QSKIP("pdfinfo is not installed");
+    if (!HavePdfTools())
+        QSKIP("pdfinfo and pdftotext are not installed");
     // The settings group, then the channel group.
     QCOMPARE(PdfPages(pdf), onlyPage > 0 ? 1 : 2);
-    if (!HasTool("pdftotext"))
-        QSKIP("pdftotext is not installed");
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(30000));
-    const QString output = QString::fromUtf8(text.readAllStandardOutput());
+    const QString output = PdfPageText(pdf);
     for (const QString &expected : printed)
         QVERIFY2(output.contains(expected), qPrintable(expected));
     for (const QString &absent : notPrinted)

@@ -9,6 +9,7 @@
 #include "mainwindow/ReportPreview.h"
 #include "mainwindow/ReportRenderer.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/PdfText.h"
 #include "support/TempFiles.h"
 
 #include <QAction>
@@ -115,77 +116,6 @@ void FillReport(TReportData &data, const TReportTexts &t)
     }
 }
 
-bool HavePoppler()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-        && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
-
-QString Run(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60'000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString PdfInfo(const QString &pdf, const QString &key)
-{
-    const QStringList lines = Run(QStringLiteral("pdfinfo"), {pdf}).split(u'\n');
-    for (const QString &line : lines)
-        if (line.startsWith(key + u':'))
-            return line.mid(key.size() + 1).trimmed();
-    return {};
-}
-
-// The CJK fonts draw an ideograph such as 示 and the radical ⽰ with one
-// glyph, and the PDF maps that glyph back to the radical; the radicals are
-// folded back into the ideographs they look like. Nothing else is folded, so
-// a ligature in place of letters still shows.
-QString FoldRadicals(QString text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c >= 0x2E80 && c <= 0x2FDF) {
-            const QString folded = QString(text.at(i)).normalized(QString::NormalizationForm_KC);
-            if (folded.size() == 1)
-                text[i] = folded.at(0);
-        }
-    }
-    return text;
-}
-
-QString PageText(const QString &pdf, int page)
-{
-    const QString n = QString::number(page);
-    return FoldRadicals(Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), n,
-                                                          QStringLiteral("-l"), n, pdf, QStringLiteral("-")}));
-}
-
-// The first of parts that text does not show after the ones before it;
-// empty when all come in order.
-QString MissingInOrder(const QString &text, const QStringList &parts)
-{
-    qsizetype from = 0;
-    for (const QString &part : parts) {
-        const qsizetype at = text.indexOf(part.trimmed(), from);
-        if (at < 0)
-            return part;
-        from = at + part.trimmed().size();
-    }
-    return {};
-}
-
-QString LastLine(const QString &text)
-{
-    const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-    for (auto it = lines.crbegin(); it != lines.crend(); ++it)
-        if (!it->trimmed().isEmpty())
-            return it->trimmed();
-    return {};
-}
-
 QStringList Entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -227,14 +157,14 @@ private slots:
             QFile::remove(copy);
             QFile::copy(pdf, copy);
         }
-        if (!HavePoppler())
+        if (!HavePdfTools())
             QSKIP("pdftotext and pdfinfo are not installed");
 
         // 15 settings rows on page 1, 97 channel rows on pages 2 to 5.
         QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("5"));
         QCOMPARE(PdfInfo(pdf, QStringLiteral("Title")), t.title);
 
-        const QString page1 = PageText(pdf, 1);
+        const QString page1 = PdfPageText(pdf, 1);
         QStringList header = {t.title, QStringLiteral("2026/03/14"), QStringLiteral("09:26:53"), t.modelCaption,
                               t.modelName, t.bandCaption, t.bandText, t.settingsGroup};
         QCOMPARE(MissingInOrder(page1, header), QString());
@@ -244,7 +174,7 @@ private slots:
         QCOMPARE(MissingInOrder(page1, settings), QString());
         QCOMPARE(LastLine(page1), QStringLiteral("1"));
 
-        const QString page2 = PageText(pdf, 2);
+        const QString page2 = PdfPageText(pdf, 2);
         QCOMPARE(MissingInOrder(page2, {t.title, t.modelName, t.channelsGroup, t.channelTitles[0] + u'1',
                                         t.channelTitles[1], RxOf(1), t.channelTitles[2], TxOf(1), t.channelTitles[3],
                                         t.none, t.channelTitles[4], QStringLiteral("67.0"), t.channelTitles[9],
@@ -253,7 +183,7 @@ private slots:
         QVERIFY(!page2.contains(t.settingsGroup));
         QCOMPARE(LastLine(page2), QStringLiteral("2"));
         // The group goes on without a new header.
-        const QString page5 = PageText(pdf, 5);
+        const QString page5 = PdfPageText(pdf, 5);
         QVERIFY(!page5.contains(t.channelsGroup));
         QCOMPARE(MissingInOrder(page5, {t.channelTitles[7], t.yes, t.channelTitles[9], t.no}), QString());
         QCOMPARE(LastLine(page5), QStringLiteral("5"));
@@ -271,9 +201,9 @@ private slots:
         const QString pdf = path(QStringLiteral("long.pdf"));
         QString error;
         QVERIFY2(WriteReportPdf(data, pdf, PrintedAt, &error), qPrintable(error));
-        if (!HavePoppler())
+        if (!HavePdfTools())
             QSKIP("pdftotext is not installed");
-        const QString page = PageText(pdf, 5);
+        const QString page = PdfPageText(pdf, 5);
         QVERIFY(!page.contains(longLabel));
         QVERIFY(page.contains(QStringLiteral("LabelLabel")));
         QVERIFY(page.contains(QStringLiteral("VALUE")));
@@ -294,11 +224,11 @@ private slots:
         }
         QPdfWriter nowhere(path(QStringLiteral("missing/a6.pdf")));
         QVERIFY(!RenderReport(data, nowhere, PrintedAt));
-        if (!HavePoppler())
+        if (!HavePdfTools())
             QSKIP("pdftotext is not installed");
         const QStringList rightEdge = {QStringLiteral("09:26:53"), QStringLiteral("VOX Inhibit OnReceive")};
-        QCOMPARE(MissingInOrder(PageText(pdf, 1), rightEdge), QString());
-        QCOMPARE(MissingInOrder(PageText(pdf, 2), {EnglishTexts().channelTitles[2], TxOf(1)}), QString());
+        QCOMPARE(MissingInOrder(PdfPageText(pdf, 1), rightEdge), QString());
+        QCOMPARE(MissingInOrder(PdfPageText(pdf, 2), {EnglishTexts().channelTitles[2], TxOf(1)}), QString());
     }
 
     // The page range of a print dialog: only those pages, numbered as in
@@ -317,12 +247,12 @@ private slots:
             writer.setPageRanges(ranges);
             QVERIFY(RenderReport(data, writer, PrintedAt));
         }
-        if (!HavePoppler())
+        if (!HavePdfTools())
             QSKIP("pdftotext and pdfinfo are not installed");
         QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
-        QVERIFY(PageText(pdf, 1).contains(EnglishTexts().channelsGroup));
-        QCOMPARE(LastLine(PageText(pdf, 1)), QStringLiteral("2"));
-        QCOMPARE(LastLine(PageText(pdf, 2)), QStringLiteral("4"));
+        QVERIFY(PdfPageText(pdf, 1).contains(EnglishTexts().channelsGroup));
+        QCOMPARE(LastLine(PdfPageText(pdf, 1)), QStringLiteral("2"));
+        QCOMPARE(LastLine(PdfPageText(pdf, 2)), QStringLiteral("4"));
     }
 
     void failedWrite_data()
