@@ -62,7 +62,9 @@ void TfReportPreview::exportClick()
     if (path.isEmpty())
         return;
     QString error;
-    if (!WriteReportPdf(m_data, path, m_printedAt, &error))
+    // On the page set up here, as the preview shows it.
+    const QPageLayout layout = printer()->pageLayout();
+    if (!WriteReportPdf(m_data, path, m_printedAt, &error, &layout))
         m_box.MsgBox(MessageCaption(), error, MsgInformation);
 }
 

@@ -249,7 +249,8 @@ bool RenderReport(const TReportData &data, QPagedPaintDevice &device, const QDat
     return painter.end();
 }
 
-bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTime &printedAt, QString *error)
+bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTime &printedAt, QString *error,
+                    const QPageLayout *layout)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -267,7 +268,10 @@ bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTim
     bool painted = false;
     {
         QPdfWriter writer(&file);
-        UseReportPage(writer);
+        if (layout)
+            writer.setPageLayout(*layout);
+        else
+            UseReportPage(writer);
         writer.setTitle(data.myMain.Text(0, QString::fromLatin1(ReportField::Title)));
         writer.setCreator(QStringLiteral("Orvel"));
         painted = RenderReport(data, writer, printedAt);

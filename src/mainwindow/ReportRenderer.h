@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 struct TReportData;
@@ -35,8 +36,9 @@ int ReportPageCount(const TReportData &data, const QPagedPaintDevice &device);
 // print the report".
 QString PrintFailedText(const QPrinter &printer);
 
-// Writes the report to a PDF file at path on the report page. Written to a
-// temporary file first and renamed into place, so a failure leaves an
-// existing file whole. False with *error saying why.
+// Writes the report to a PDF file at path on the report page, or on layout
+// when given (the page set up in the preview). Written to a temporary file
+// first and renamed into place, so a failure leaves an existing file whole.
+// False with *error saying why.
 bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTime &printedAt,
-                    QString *error);
+                    QString *error, const QPageLayout *layout = nullptr);

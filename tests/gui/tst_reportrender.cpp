@@ -435,6 +435,27 @@ private slots:
         preview.close();
     }
 
+    // The export takes the page set up in the preview.
+    void exportTakesThePreviewPage()
+    {
+        QTemporaryDir dir;
+        TReportData data;
+        FillReport(data, EnglishTexts());
+        ScriptedFileChooser chooser;
+        const QString pdf = dir.filePath(QStringLiteral("a4.pdf"));
+        chooser.reportAnswers << pdf;
+        ScriptedMsgBox box;
+        TfReportPreview preview(data, PrintedAt, chooser, box);
+        preview.printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        preview.ExportAction()->trigger();
+        QVERIFY(box.shown.isEmpty());
+        if (!HavePdfTools())
+            QSKIP("pdfinfo is not installed");
+        QVERIFY2(PdfInfo(pdf, QStringLiteral("Page size")).startsWith(QStringLiteral("842 x 595 pts (A4)")),
+                 qPrintable(PdfInfo(pdf, QStringLiteral("Page size"))));
+    }
+
     // A print from the preview that cannot be written says so, under the
     // caption the main window gives; the preview's own pages never fail.
     void previewPrintFailureShown()
