@@ -208,6 +208,13 @@ void TestReportData::channelsWithoutRxSkipped()
         TypeChannel(*ws, channel, QString::number(450 + channel));
         expected.append(QStringLiteral("Channel No.") + QString::number(channel));
     }
+    // A row without RX is skipped even when other cells still show texts.
+    for (int channel = 1; channel <= 16; ++channel) {
+        if (!typed.contains(channel)) {
+            ws->Channels.SetText(Tx, channel + 1, QStringLiteral("455.00000"));
+            ws->Channels.SetText(Dec, channel + 1, QStringLiteral("67.0"));
+        }
+    }
     TReportData data;
     AppendChannelRows(data.myAdo, ws->Language, ws->Channels);
     QCOMPARE(ChannelTitles(data.myAdo), expected);

@@ -56,15 +56,27 @@ struct Frame {
 };
 
 // Acts on the modal dialog that the next command opens, once it is shown.
+// A command that opens none leaves the watch running only for a bounded
+// time, so it cannot act on a later test's dialog with this test's gone
+// variables.
 inline void WhenDialogShows(std::function<void(QWidget *)> act)
 {
+    constexpr int PollMs = 10;
+    constexpr int GiveUpMs = 15000;
     auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
+    poll->setInterval(PollMs);
+    auto *waited = new int(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, act, waited] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        *waited += PollMs;
+        if (dialog || *waited >= GiveUpMs) {
             poll->stop();
             poll->deleteLater();
-            act(dialog);
+            delete waited;
+            if (dialog)
+                act(dialog);
+            else
+                qWarning("WhenDialogShows: no dialog came up");
         }
     });
     poll->start();

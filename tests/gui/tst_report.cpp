@@ -85,6 +85,15 @@ TFun SampleSettings()
     return fun;
 }
 
+TFun OtherSettings()
+{
+    TFun fun = SampleSettings();
+    fun.BatterySave = 0; fun.ClewVoice = 1; fun.HighVolInhibitTx = 0; fun.LowVolInhibitTx = 1;
+    fun.SquelchLevel = 5; fun.TxTimeOut = 2; fun.ScanMode = 0; fun.VoicePrompt = 1;
+    fun.InceptAlarm = 1; fun.VoxFunction = 0; fun.VoxGainLevel = 0; fun.VoxInhibitOnReceive = 1;
+    return fun;
+}
+
 Rows SettingsRows(const QString &title, const QList<QStringList> &pairs)
 {
     Rows rows;
@@ -135,31 +144,40 @@ void Dismiss(QWidget *dialog)
 }
 
 // Points the print dialog at a PDF file: its own file printer entry and
-// file name field, as a user picks them.
-void PrintToFile(QPrintDialog *dialog, const QString &path)
+// file name field, as a user picks them. False when they are not there: the
+// dialog must then not be accepted, or a real printer would print.
+bool PrintToFile(QPrintDialog *dialog, const QString &path)
 {
-    if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"))) {
-        for (int i = printers->count() - 1; i >= 0; --i) {
-            if (printers->itemText(i).contains(u"PDF")) {
-                printers->setCurrentIndex(i);
-                break;
-            }
-        }
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!printers || !file)
+        return false;
+    int pdf = -1;
+    for (int i = printers->count() - 1; i >= 0 && pdf < 0; --i) {
+        if (printers->itemText(i).contains(u"PDF"))
+            pdf = i;
     }
-    if (auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
-        file->setText(path);
+    if (pdf < 0)
+        return false;
+    printers->setCurrentIndex(pdf);
+    file->setText(path);
     dialog->printer()->setOutputFileName(path);
+    return true;
 }
 
-// Chooses the page range first..last in the print dialog's own fields.
-void ChoosePages(QPrintDialog *dialog, int first, int last)
+// Chooses the page range first..last in the print dialog's own fields;
+// false when they are not there.
+bool ChoosePages(QPrintDialog *dialog, int first, int last)
 {
-    if (auto *range = dialog->findChild<QRadioButton *>(QStringLiteral("printRange")))
-        range->setChecked(true);
-    if (auto *from = dialog->findChild<QSpinBox *>(QStringLiteral("from")))
-        from->setValue(first);
-    if (auto *to = dialog->findChild<QSpinBox *>(QStringLiteral("to")))
-        to->setValue(last);
+    auto *range = dialog->findChild<QRadioButton *>(QStringLiteral("printRange"));
+    auto *from = dialog->findChild<QSpinBox *>(QStringLiteral("from"));
+    auto *to = dialog->findChild<QSpinBox *>(QStringLiteral("to"));
+    if (!range || !from || !to)
+        return false;
+    range->setChecked(true);
+    from->setValue(first);
+    to->setValue(last);
+    return true;
 }
 
 } // namespace
@@ -170,6 +188,8 @@ class TestReport : public QObject {
 private slots:
     void datasets_data();
     void datasets();
+    void eachCheckBoxReadsItsOwnSetting_data();
+    void eachCheckBoxReadsItsOwnSetting();
     void headerFollowsModelAndBand_data();
     void headerFollowsModelAndBand();
     void previewTwiceGivesSameDatasets();
@@ -185,6 +205,7 @@ void TestReport::datasets_data()
     QTest::addColumn<QString>("switchTo"); // afterwards, as the language command does
     QTest::addColumn<QStringList>("header");
     QTest::addColumn<Rows>("rows");
+    QTest::addColumn<bool>("other");
 
     const Rows english =
         SettingsRows("Function Setting",
@@ -235,9 +256,17 @@ void TestReport::datasets_data()
     const QStringList chineseHeader{"Orvel", QStringLiteral("机型："), "Orvel(UHF)",
                                     QStringLiteral("频段："), "450 - 470MHz"};
 
-    QTest::newRow("English") << "English" << "" << englishHeader << english;
-    QTest::newRow("Chinese") << "Chinese" << "" << chineseHeader << chinese;
-    QTest::newRow("English, then Chinese") << "English" << "Chinese" << chineseHeader << chinese;
+    QTest::newRow("English") << "English" << "" << englishHeader << english << false;
+    QTest::newRow("Chinese") << "Chinese" << "" << chineseHeader << chinese << false;
+    QTest::newRow("English, then Chinese") << "English" << "Chinese" << chineseHeader << chinese << false;
+    Rows other = SettingsRows("Function Setting",
+                     {{"Battery Save", "Off"}, {"Clew Voice", "On"}, {"High Vol Inhibit Tx", "Off"},
+                      {"Low Vol Inhibit Tx", "On"}, {"Squelch level", "5"}, {"Side Key", "H/L Power"},
+                      {"TX Time Out", "60"}, {"Scan", "Off"}, {"Voice", "On"}, {"Voice Annunciation", "Chinese"},
+                      {"Incept Alarm", "On"}, {"FM", "Interdict"}, {"VOX Function", "Off"},
+                      {"VOX Gain Level", "1"}, {"VOX Inhibit OnReceive", "On"}}) + english.mid(15);
+    QTest::newRow("Chinese, then English") << "Chinese" << "English" << englishHeader << english << false;
+    QTest::newRow("English, other settings") << "English" << "" << englishHeader << other << true;
 }
 
 void TestReport::datasets()
@@ -246,7 +275,10 @@ void TestReport::datasets()
     QFETCH(QString, switchTo);
     QFETCH(QStringList, header);
     QFETCH(Rows, rows);
+    QFETCH(bool, other);
     ReportFrame f(start);
+    if (other)
+        f.ws->Fun = OtherSettings();
     if (!switchTo.isEmpty())
         f.switchLanguage(switchTo);
     f.fill();
@@ -259,8 +291,37 @@ void TestReport::datasets()
     for (int i = 0; i < rows.size(); ++i)
         QCOMPARE(filled[i], rows[i]);
     // Reading the settings changes none of them.
-    QCOMPARE(f.ws->Fun, SampleSettings());
+    QCOMPARE(f.ws->Fun, other ? OtherSettings() : SampleSettings());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// One box ticked, the other five not: only its own row reads Open, so no
+// row takes its value from another box.
+void TestReport::eachCheckBoxReadsItsOwnSetting_data()
+{
+    QTest::addColumn<int TFun::*>("field");
+    QTest::addColumn<int>("row"); // in the settings group
+    QTest::newRow("Battery Save") << &TFun::BatterySave << 0;
+    QTest::newRow("Clew Voice") << &TFun::ClewVoice << 1;
+    QTest::newRow("High Vol Inhibit Tx") << &TFun::HighVolInhibitTx << 2;
+    QTest::newRow("Low Vol Inhibit Tx") << &TFun::LowVolInhibitTx << 3;
+    QTest::newRow("VOX Function") << &TFun::VoxFunction << 12;
+    QTest::newRow("VOX Inhibit OnReceive") << &TFun::VoxInhibitOnReceive << 14;
+}
+
+void TestReport::eachCheckBoxReadsItsOwnSetting()
+{
+    QFETCH(int TFun::*, field);
+    QFETCH(int, row);
+    ReportFrame f(QStringLiteral("English"));
+    for (int TFun::*box : {&TFun::BatterySave, &TFun::ClewVoice, &TFun::HighVolInhibitTx, &TFun::LowVolInhibitTx,
+                           &TFun::VoxFunction, &TFun::VoxInhibitOnReceive})
+        f.ws->Fun.*box = 0;
+    f.ws->Fun.*field = 1;
+    f.fill();
+    const QString value = QString::fromLatin1(ReportField::AValue);
+    for (int r : {0, 1, 2, 3, 12, 14})
+        QCOMPARE(f.ws->Report.myAdo.Text(r, value), r == row ? QStringLiteral("On") : QStringLiteral("Off"));
 }
 
 void TestReport::headerFollowsModelAndBand_data()
@@ -360,6 +421,7 @@ void TestReport::printDialog()
     QWidget *parent = nullptr;
     Rows atDialog;
     QList<int> pages;
+    bool steered = false; // the dialog's own fields found and set
     WhenDialogShows([&](QWidget *dialog) {
         auto *print = qobject_cast<QPrintDialog *>(dialog);
         printDialog = print != nullptr;
@@ -368,16 +430,15 @@ void TestReport::printDialog()
         if (print)
             pages = {print->minPage(), print->maxPage()};
         if (print) {
-            PrintToFile(print, pdf);
-            if (onlyPage > 0)
-                ChoosePages(print, onlyPage, onlyPage);
-            if (accept)
+            steered = PrintToFile(print, pdf) && (onlyPage == 0 || ChoosePages(print, onlyPage, onlyPage));
+            if (accept && steered)
                 print->accept();
         }
         Dismiss(dialog);
     });
     f.window->Dispatch(CmdPrint);
     QVERIFY(printDialog);
+    QVERIFY(steered);
     QCOMPARE(parent, f.window.get());
     QCOMPARE(atDialog.size(), 15 + 7);
     QCOMPARE(atDialog.value(16).value(2), QStringLiteral("Channel No.2"));
@@ -407,15 +468,17 @@ void TestReport::printFailureShown()
 {
     ReportFrame f(QStringLiteral("English"));
     const QString pdf = f.dir.filePath(QStringLiteral("gone.pdf"));
+    bool steered = false;
     WhenDialogShows([&](QWidget *dialog) {
-        if (auto *print = qobject_cast<QPrintDialog *>(dialog)) {
-            PrintToFile(print, pdf);
+        if (auto *print = qobject_cast<QPrintDialog *>(dialog); print && PrintToFile(print, pdf)) {
+            steered = true;
             print->accept();
             QDir(f.dir.path()).mkdir(QStringLiteral("gone.pdf"));
         }
         Dismiss(dialog);
     });
     f.window->Dispatch(CmdPrint);
+    QVERIFY(steered);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(f.box.texts(), QStringList{QStringLiteral("Unable to write to ") + pdf});
     QCOMPARE(f.box.shown.value(0).caption, QStringLiteral("Notice"));

@@ -28,7 +28,8 @@
 
 namespace {
 
-const QDateTime PrintedAt(QDate(2026, 3, 14), QTime(9, 26, 53));
+// An afternoon time, so that a 12-hour clock would show.
+const QDateTime PrintedAt(QDate(2026, 3, 14), QTime(21, 26, 53));
 
 // The texts a report shows in one language, as the windows would hand them.
 struct TReportTexts {
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(PdfInfo(pdf, QStringLiteral("Title")), t.title);
 
         const QString page1 = PdfPageText(pdf, 1);
-        QStringList header = {t.title, QStringLiteral("2026/03/14"), QStringLiteral("09:26:53"), t.modelCaption,
+        QStringList header = {t.title, QStringLiteral("2026/03/14"), QStringLiteral("21:26:53"), t.modelCaption,
                               t.modelName, t.bandCaption, t.bandText, t.settingsGroup};
         QCOMPARE(MissingInOrder(page1, header), QString());
         QStringList settings;
@@ -226,7 +227,7 @@ private slots:
         QVERIFY(!RenderReport(data, nowhere, PrintedAt));
         if (!HavePdfTools())
             QSKIP("pdftotext is not installed");
-        const QStringList rightEdge = {QStringLiteral("09:26:53"), QStringLiteral("VOX Inhibit OnReceive")};
+        const QStringList rightEdge = {QStringLiteral("21:26:53"), QStringLiteral("VOX Inhibit OnReceive")};
         QCOMPARE(MissingInOrder(PdfPageText(pdf, 1), rightEdge), QString());
         QCOMPARE(MissingInOrder(PdfPageText(pdf, 2), {EnglishTexts().channelTitles[2], TxOf(1)}), QString());
     }
