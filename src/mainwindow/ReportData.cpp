@@ -16,9 +16,9 @@ constexpr int BandSize = 30;   // CField .. DValue
 constexpr int TitleRow = 1; // of the channel table's grid
 constexpr int FirstChannelRow = 2;
 
-Field Text(const char *name, int size)
+Field Text(QLatin1String name, int size)
 {
-    return {QString::fromLatin1(name), FieldType::Text, size};
+    return {name, FieldType::Text, size};
 }
 
 std::vector<Field> MainFields()
@@ -32,17 +32,12 @@ std::vector<Field> MainFields()
 std::vector<Field> RowFields()
 {
     using namespace ReportField;
-    return {{QString::fromLatin1(TypeId), FieldType::Integer, 0},
+    return {{TypeId, FieldType::Integer, 0},
             Text(TypeName, TypeNameSize),
             Text(AField, LabelSize),
             Text(AValue, LabelSize),
             Text(BField, LabelSize),
             Text(BValue, LabelSize)};
-}
-
-QString Name(const char *field)
-{
-    return QString::fromLatin1(field);
 }
 
 // One body row, every field set (an empty text is a value, unlike a field
@@ -51,12 +46,12 @@ void AppendRow(TMemTable &myAdo, int typeId, const QString &typeName, const QStr
                const QString &aValue, const QString &bField, const QString &bValue)
 {
     using namespace ReportField;
-    myAdo.Append({{Name(TypeId), typeId},
-                  {Name(TypeName), typeName},
-                  {Name(AField), aField},
-                  {Name(AValue), aValue},
-                  {Name(BField), bField},
-                  {Name(BValue), bValue}});
+    myAdo.Append({{TypeId, typeId},
+                  {TypeName, typeName},
+                  {AField, aField},
+                  {AValue, aValue},
+                  {BField, bField},
+                  {BValue, bValue}});
 }
 
 } // namespace
@@ -66,13 +61,13 @@ TReportData::TReportData() : myMain(MainFields()), myAdo(RowFields()) {}
 void FillMainRow(TMemTable &myMain, const TReportHeader &header)
 {
     using namespace ReportField;
-    myMain.Append({{Name(Title), header.title},
-                   {Name(AField), header.modelCaption},
-                   {Name(AValue), header.modelName},
-                   {Name(BField), QString()},
-                   {Name(BValue), QString()},
-                   {Name(CField), header.bandCaption},
-                   {Name(CValue), header.bandText}});
+    myMain.Append({{Title, header.title},
+                   {AField, header.modelCaption},
+                   {AValue, header.modelName},
+                   {BField, QString()},
+                   {BValue, QString()},
+                   {CField, header.bandCaption},
+                   {CValue, header.bandText}});
 }
 
 void AppendSettingsRows(TMemTable &myAdo, const QString &typeName, const std::vector<TSettingRow> &rows)

@@ -18,18 +18,18 @@ struct TLanguage;
 
 // Field names, as the report template knows them.
 namespace ReportField {
-inline constexpr char Title[] = "Title";
-inline constexpr char TypeId[] = "TypeID";
-inline constexpr char TypeName[] = "TypeName";
-inline constexpr char AField[] = "AField";
-inline constexpr char AValue[] = "AValue";
-inline constexpr char BField[] = "BField";
-inline constexpr char BValue[] = "BValue";
-inline constexpr char CField[] = "CField";
-inline constexpr char CValue[] = "CValue";
+inline constexpr QLatin1String Title{"Title"};
+inline constexpr QLatin1String TypeId{"TypeID"};
+inline constexpr QLatin1String TypeName{"TypeName"};
+inline constexpr QLatin1String AField{"AField"};
+inline constexpr QLatin1String AValue{"AValue"};
+inline constexpr QLatin1String BField{"BField"};
+inline constexpr QLatin1String BValue{"BValue"};
+inline constexpr QLatin1String CField{"CField"};
+inline constexpr QLatin1String CValue{"CValue"};
 // Spelled so in the header dataset; never filled.
-inline constexpr char DField[] = "DFiled";
-inline constexpr char DValue[] = "DValue";
+inline constexpr QLatin1String DField{"DFiled"};
+inline constexpr QLatin1String DValue{"DValue"};
 } // namespace ReportField
 
 // TypeID of the two groups of myAdo.

@@ -53,7 +53,7 @@ private:
 std::vector<TReportPage> PlanReportPages(const TMemTable &myAdo, double bodyHeight)
 {
     TPagePlanner planner(bodyHeight);
-    const QString typeId = QString::fromLatin1(ReportField::TypeId);
+    const QString typeId = ReportField::TypeId;
     for (int row = 0; row < myAdo.RowCount(); ++row) {
         if (row == 0 || myAdo.Integer(row, typeId) != myAdo.Integer(row - 1, typeId))
             planner.StartGroup(row);

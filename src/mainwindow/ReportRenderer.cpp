@@ -95,7 +95,7 @@ public:
         QFont title = TextFont(true);
         title.setPixelSize(int(Pos::TitleFontPx));
         m_p.setFont(title);
-        Text(QRectF(0, 0, T::Width, Pos::TitleHeight), Qt::AlignCenter, main.Text(0, Field(ReportField::Title)));
+        Text(QRectF(0, 0, T::Width, Pos::TitleHeight), Qt::AlignCenter, main.Text(0, ReportField::Title));
 
         m_p.setFont(TextFont(false));
         Text(QRectF(Pos::DateLeft, Pos::StampTop, Pos::StampWidth, Pos::StampHeight),
@@ -105,15 +105,15 @@ public:
         HLine(Pos::FirstLineTop);
 
         m_p.setFont(TextFont(true));
-        const char *labels[][2] = {{ReportField::AField, ReportField::AValue},
-                                   {ReportField::BField, ReportField::BValue},
-                                   {ReportField::CField, ReportField::CValue}};
+        const QLatin1String labels[][2] = {{ReportField::AField, ReportField::AValue},
+                                           {ReportField::BField, ReportField::BValue},
+                                           {ReportField::CField, ReportField::CValue}};
         for (int i = 0; i < 3; ++i) {
             const double top = Pos::LabelRowTops[i];
             Text(QRectF(0, top, Pos::LabelWidth, Pos::LabelRowHeight), Qt::AlignRight | Qt::AlignVCenter,
-                 main.Text(0, Field(labels[i][0])));
+                 main.Text(0, labels[i][0]));
             Text(QRectF(Pos::ValueLeft, top, Pos::ValueWidth, Pos::LabelRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                 main.Text(0, Field(labels[i][1])));
+                 main.Text(0, labels[i][1]));
         }
         HLine(Pos::SecondLineTop);
     }
@@ -125,17 +125,17 @@ public:
         if (band.kind == TReportBand::GroupHeader) {
             m_p.setFont(TextFont(true));
             Text(QRectF(0, top, T::Width, T::GroupHeaderHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                 ado.Text(band.row, Field(ReportField::TypeName)));
+                 ado.Text(band.row, ReportField::TypeName));
             return;
         }
         m_p.setFont(TextFont(false));
         const auto cell = [&](double left, double width, const QString &text) {
             Text(QRectF(left, top, width, T::DataBandHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
         };
-        cell(Pos::AFieldLeft, Pos::AFieldWidth, ado.Text(band.row, Field(ReportField::AField)));
-        cell(Pos::AValueLeft, Pos::AValueWidth, QStringLiteral("  ") + ado.Text(band.row, Field(ReportField::AValue)));
-        cell(Pos::BFieldLeft, Pos::BFieldWidth, ado.Text(band.row, Field(ReportField::BField)));
-        cell(Pos::BValueLeft, Pos::BValueWidth, ado.Text(band.row, Field(ReportField::BValue)));
+        cell(Pos::AFieldLeft, Pos::AFieldWidth, ado.Text(band.row, ReportField::AField));
+        cell(Pos::AValueLeft, Pos::AValueWidth, QStringLiteral("  ") + ado.Text(band.row, ReportField::AValue));
+        cell(Pos::BFieldLeft, Pos::BFieldWidth, ado.Text(band.row, ReportField::BField));
+        cell(Pos::BValueLeft, Pos::BValueWidth, ado.Text(band.row, ReportField::BValue));
     }
 
     void PageFooter(int pageNumber, double pageHeight)
@@ -146,7 +146,6 @@ public:
     }
 
 private:
-    static QString Field(const char *name) { return QString::fromLatin1(name); }
 
     // A text stays inside its box: elided to the box's width, and clipped
     // for the odd glyph that still reaches over.
@@ -272,7 +271,7 @@ bool WriteReportPdf(const TReportData &data, const QString &path, const QDateTim
             writer.setPageLayout(*layout);
         else
             UseReportPage(writer);
-        writer.setTitle(data.myMain.Text(0, QString::fromLatin1(ReportField::Title)));
+        writer.setTitle(data.myMain.Text(0, ReportField::Title));
         writer.setCreator(QStringLiteral("Orvel"));
         painted = RenderReport(data, writer, printedAt);
     }

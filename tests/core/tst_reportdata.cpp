@@ -20,9 +20,9 @@ constexpr int Dec = TChannelStore::ColDec;
 Row RowAt(const TMemTable &myAdo, int row)
 {
     using namespace ReportField;
-    Row out{QString::number(myAdo.Integer(row, QString::fromLatin1(TypeId)))};
-    for (const char *field : {TypeName, AField, AValue, BField, BValue})
-        out.append(myAdo.Text(row, QString::fromLatin1(field)));
+    Row out{QString::number(myAdo.Integer(row, TypeId))};
+    for (QLatin1String field : {TypeName, AField, AValue, BField, BValue})
+        out.append(myAdo.Text(row, field));
     return out;
 }
 
@@ -39,7 +39,7 @@ QStringList ChannelTitles(const TMemTable &myAdo)
 {
     QStringList titles;
     for (int i = 0; i < myAdo.RowCount(); ++i) {
-        const QString a = myAdo.Text(i, QString::fromLatin1(ReportField::AField));
+        const QString a = myAdo.Text(i, ReportField::AField);
         if (a.startsWith(u"Channel No."))
             titles.append(a);
     }

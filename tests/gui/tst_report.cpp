@@ -45,9 +45,9 @@ Rows RowsOf(const TMemTable &table)
     using namespace ReportField;
     Rows rows;
     for (int i = 0; i < table.RowCount(); ++i) {
-        Row row{QString::number(table.Integer(i, QString::fromLatin1(TypeId)))};
-        for (const char *field : {TypeName, AField, AValue, BField, BValue})
-            row.append(table.Text(i, QString::fromLatin1(field)));
+        Row row{QString::number(table.Integer(i, TypeId))};
+        for (QLatin1String field : {TypeName, AField, AValue, BField, BValue})
+            row.append(table.Text(i, field));
         rows.append(row);
     }
     return rows;
@@ -319,7 +319,7 @@ void TestReport::eachCheckBoxReadsItsOwnSetting()
         f.ws->Fun.*box = 0;
     f.ws->Fun.*field = 1;
     f.fill();
-    const QString value = QString::fromLatin1(ReportField::AValue);
+    const QString value = ReportField::AValue;
     for (int r : {0, 1, 2, 3, 12, 14})
         QCOMPARE(f.ws->Report.myAdo.Text(r, value), r == row ? QStringLiteral("On") : QStringLiteral("Off"));
 }

@@ -17,8 +17,8 @@ TReportData RowsOf(const QString &typeIds)
 {
     TReportData data;
     for (const QString &id : typeIds.split(u' ', Qt::SkipEmptyParts))
-        data.myAdo.Append({{QString::fromLatin1(ReportField::TypeId), id.toInt()},
-                           {QString::fromLatin1(ReportField::AField), QStringLiteral("label")}});
+        data.myAdo.Append({{ReportField::TypeId, id.toInt()},
+                           {ReportField::AField, QStringLiteral("label")}});
     return data;
 }
 

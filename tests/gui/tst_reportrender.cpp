@@ -84,26 +84,25 @@ QString TxOf(int channel)
 void FillReport(TReportData &data, const TReportTexts &t)
 {
     using namespace ReportField;
-    const auto f = [](const char *name) { return QString::fromLatin1(name); };
-    data.myMain.Append({{f(Title), t.title},
-                        {f(AField), t.modelCaption},
-                        {f(AValue), t.modelName},
-                        {f(BField), QString()},
-                        {f(BValue), QString()},
-                        {f(CField), t.bandCaption},
-                        {f(CValue), t.bandText}});
+    data.myMain.Append({{Title, t.title},
+                        {AField, t.modelCaption},
+                        {AValue, t.modelName},
+                        {BField, QString()},
+                        {BValue, QString()},
+                        {CField, t.bandCaption},
+                        {CValue, t.bandText}});
     for (int i = 0; i < t.settingCaptions.size(); ++i)
-        data.myAdo.Append({{f(TypeId), SettingsTypeId},
-                           {f(TypeName), t.settingsGroup},
-                           {f(AField), t.settingCaptions[i]},
-                           {f(AValue), i % 2 ? t.on : t.off}});
+        data.myAdo.Append({{TypeId, SettingsTypeId},
+                           {TypeName, t.settingsGroup},
+                           {AField, t.settingCaptions[i]},
+                           {AValue, i % 2 ? t.on : t.off}});
     const auto channelRow = [&](const QString &a, const QString &av, const QString &b, const QString &bv) {
-        data.myAdo.Append({{f(TypeId), ChannelsTypeId},
-                           {f(TypeName), t.channelsGroup},
-                           {f(AField), a},
-                           {f(AValue), av},
-                           {f(BField), b},
-                           {f(BValue), bv}});
+        data.myAdo.Append({{TypeId, ChannelsTypeId},
+                           {TypeName, t.channelsGroup},
+                           {AField, a},
+                           {AValue, av},
+                           {BField, b},
+                           {BValue, bv}});
     };
     const QStringList &c = t.channelTitles;
     channelRow({}, {}, {}, {});
@@ -196,9 +195,9 @@ private slots:
         TReportData data;
         FillReport(data, EnglishTexts());
         const QString longLabel = QStringLiteral("Label").repeated(20);
-        data.myAdo.Append({{QString::fromLatin1(ReportField::TypeId), ChannelsTypeId},
-                           {QString::fromLatin1(ReportField::AField), longLabel},
-                           {QString::fromLatin1(ReportField::AValue), QStringLiteral("VALUE")}});
+        data.myAdo.Append({{ReportField::TypeId, ChannelsTypeId},
+                           {ReportField::AField, longLabel},
+                           {ReportField::AValue, QStringLiteral("VALUE")}});
         const QString pdf = path(QStringLiteral("long.pdf"));
         QString error;
         QVERIFY2(WriteReportPdf(data, pdf, PrintedAt, &error), qPrintable(error));
